@@ -1,0 +1,26 @@
+# Shared by run.sh and test.sh: install what is missing, then build.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="${BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai
+          xvfb xdotool xclip x11-utils imagemagick)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake --build "$BUILD" --parallel "$(nproc)"
+}

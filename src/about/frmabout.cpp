@@ -1,0 +1,95 @@
+#include "frmabout.h"
+
+#include "appicon.h"
+#include "dialogs.h"
+#include "twips.h"
+#include "usagetips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+QLabel *blueLabel(QWidget *parent, const char *name, QRect geometry, const QString &text, bool wrap = false)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    return label;
+}
+
+QWidget *line(QWidget *parent, const char *name, QRect geometry, const QColor &color)
+{
+    auto *l = new QWidget(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setAutoFillBackground(true);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, color);
+    l->setPalette(palette);
+    return l;
+}
+}
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("关于Tessellon加强版"));
+    setWindowIcon(AppIcon::icon());
+    // A fixed dialog frame with a close box, kept out of the task bar.
+    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setGeometry(twips(2340, 1935, 5730, 3555));
+    setFixedSize(size());
+
+    auto *Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twips(120, 480, 720, 720));
+    Image1->setPixmap(AppIcon::picture48());
+    Image1->setScaledContents(true);
+
+    blueLabel(this, "lblTitle", twips(1050, 120, 3885, 240), QStringLiteral("Tessellon加强版  MadeBy：Tessellon"));
+    blueLabel(this, "lblVersion", twips(1050, 411, 3885, 225), QStringLiteral("版本 v3.0.0"));
+    blueLabel(this, "Label2", twips(1050, 687, 4455, 255), QStringLiteral("软件作者：Tessellon开发组，用心拼好每一个字"));
+    blueLabel(this, "Label1", twips(1050, 993, 3975, 255), QStringLiteral("我的邮箱：tessellon@example.org"));
+    blueLabel(this, "lblDescription", twips(1050, 1320, 3885, 210), QStringLiteral("Tessellon加强版："));
+    blueLabel(this, "Label3", twips(1050, 1560, 3975, 735),
+              QStringLiteral("本软件是一款以字或以图拼图(文字图形)的工具，可以在聊天时使用。本软件的图像功能可以将最终拼出来的文字以图形的形式展现出来。总之此软件是一款很好完的拼字软件。"),
+              true);
+    line(this, "Line1(1)", QRect(twips(90), twips(2445), twips(5654) - twips(90) + 1, 1), QColor(0x80, 0x80, 0x80));
+    line(this, "Line1(0)", QRect(twips(105), twips(2460), twips(5654) - twips(105) + 1, 2), Qt::white);
+    blueLabel(this, "lblDisclaimer", twips(255, 2625, 3630, 825),
+              QStringLiteral("本软件按现状提供，不附带任何明示或暗示的担保；使用本软件所产生的一切后果由使用者自行承担。"),
+              true);
+
+    cmdOK = new QPushButton(QStringLiteral("确定(&S)"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twips(4125, 2640, 1500, 345));
+    Command1 = new QPushButton(QStringLiteral("更多(&M)"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(4125, 3120, 1500, 345));
+    setTabOrder(cmdOK, Command1);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::Command1_Click()
+{
+    QString why;
+    if (!UsageTips::writeAndOpen(&why))
+        Dialogs::message(this, QStringLiteral("无法写入使用技巧文件：%1").arg(why), QStringLiteral("错误提示"),
+                         QMessageBox::Warning);
+}

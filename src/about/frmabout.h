@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// The About window: title, version, credits, description, and the usage
+// tips behind "更多".
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+
+private slots:
+    void cmdOK_Click();
+    void Command1_Click();
+
+private:
+    QPushButton *cmdOK = nullptr;
+    QPushButton *Command1 = nullptr;
+};

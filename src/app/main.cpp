@@ -1,0 +1,21 @@
+#include "fonts.h"
+#include "form1.h"
+#include "form2.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessellon"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0.0"));
+    Fonts::install();
+
+    std::unique_ptr<Form1> mainWindow;
+    Form2::start([&mainWindow] {
+        mainWindow = std::make_unique<Form1>();
+        mainWindow->show();
+    });
+    return app.exec();
+}

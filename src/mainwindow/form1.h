@@ -1,0 +1,96 @@
+#pragma once
+
+#include "artsource.h"
+#include "canvas.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class CanvasView;
+class OutputWindows;
+class frmAbout;
+
+// The main window: input boxes, font, canvases, the composed art and the
+// commands that work with it.
+class Form1 : public QWidget, public ArtSource
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    QString art() const override;
+    QString glyphText() const override;
+
+    static QString baseCaption();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Text2_Change();
+    void Option3_Click();
+    void Option4_Click();
+    void Picture3_Click();
+    void Picture2_MouseDown();
+    void Picture2_MouseMove(QPointF position);
+    void Picture2_MouseUp();
+
+private:
+    void buildLayout();
+    void connectHandlers();
+    void Form_Load();
+    void Form_Unload();
+    void showCompositionFailure(const QString &text);
+
+    QPlainTextEdit *Text1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLineEdit *Text4 = nullptr;
+    CanvasView *Picture2 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QLabel *Label4 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    CanvasView *Picture1 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QLabel *Picture3 = nullptr;
+
+    Canvas m_small;
+    Canvas m_large;
+    QString m_usageCount;  // as shown in the caption; empty when unreadable
+    bool m_penDown = false;
+    bool m_unloaded = false;
+    std::unique_ptr<OutputWindows> m_outputs;
+    QPointer<frmAbout> m_about;
+};

@@ -1,0 +1,56 @@
+// The composition as the main window runs it: its inputs come from the boxes,
+// the art goes into Text1 row by row.
+#include "form1.h"
+
+#include "composer.h"
+#include "dialogs.h"
+#include "workfiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextCursor>
+
+void Form1::Command1_Click()
+{
+    CompositionInput input;
+    input.glyph = Text2->text();
+    input.foreground = Text4->text();
+    input.background = Text3->text();
+    input.fontName = Combo1->currentText();
+    input.bold = Check2->checkState() == Qt::Checked;
+    input.shrink = Check1->checkState() == Qt::Checked;
+    input.textMode = Text2->isEnabled();
+
+    Composer composer(m_small, m_large);
+    const Composer::Result result = composer.run(
+        input, WorkFiles::path(WorkFiles::Snapshot), [this] { Text1->clear(); },
+        [this](int row, const QString &rowText) {
+            QTextCursor end(Text1->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(rowText);
+            ProgressBar1->setValue(row);
+        });
+
+    switch (result.failure) {
+    case Composer::Failure::None:
+        break;
+    case Composer::Failure::Rendering:
+        showCompositionFailure(QStringLiteral("系统中还未安装“幼圆”字体，请使用其他字体"));
+        break;
+    case Composer::Failure::WorkFile:
+        showCompositionFailure(QStringLiteral("无法读写工作文件%1").arg(result.detail));
+        break;
+    case Composer::Failure::TooLarge:
+        showCompositionFailure(QStringLiteral("前景字或背景字太长，拼出的文字将超过%1个字符，请缩短后再试。")
+                                   .arg(Composer::MaxArtLength));
+        break;
+    }
+}
+
+void Form1::showCompositionFailure(const QString &text)
+{
+    Dialogs::message(this, text, QStringLiteral("错误提示"), QMessageBox::Information);
+}

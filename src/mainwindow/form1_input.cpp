@@ -1,0 +1,109 @@
+// The input boxes, the drawing pad and its modes, and the commands.
+#include "form1.h"
+
+#include "canvasview.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "frmabout.h"
+#include "outputwindows.h"
+#include "specialchars.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+void Form1::Text2_Change()
+{
+    Text4->setText(Text2->text());
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        // A click into a box empties it, every time; Tab into it does not.
+        if (watched == Text2 || watched == Text3 || watched == Text4)
+            static_cast<QLineEdit *>(watched)->clear();
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture3) {
+        if (Picture3->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            Picture3_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Picture3_Click()
+{
+    QString why;
+    if (!SpecialChars::writeAndOpen(&why))
+        Dialogs::message(this, QStringLiteral("无法写入特殊字符列表：%1").arg(why), QStringLiteral("错误提示"),
+                         QMessageBox::Warning);
+}
+
+void Form1::Option3_Click()
+{
+    Text2->setEnabled(true);
+    m_large.setBackgroundPicture(QImage());
+    m_small.clear();
+    Check1->setEnabled(true);
+}
+
+void Form1::Option4_Click()
+{
+    Text2->setEnabled(false);
+    m_small.clear();
+    m_large.setBackgroundPicture(QImage());
+    Check1->setEnabled(false);
+}
+
+void Form1::Picture2_MouseDown()
+{
+    m_penDown = true;
+}
+
+void Form1::Picture2_MouseMove(QPointF position)
+{
+    if (m_penDown && !Text2->isEnabled())
+        m_large.dot(position.x(), position.y());
+}
+
+void Form1::Picture2_MouseUp()
+{
+    m_penDown = false;
+}
+
+void Form1::Command2_Click()
+{
+    const QString text = art();
+    if (text.isEmpty())
+        return;
+    Text1->selectAll();
+    Desktop::copyText(text);
+}
+
+void Form1::Command3_Click()
+{
+    m_outputs->showSaveText();
+}
+
+void Form1::Command4_Click()
+{
+    m_outputs->showImageView();
+}
+
+void Form1::Command5_Click()
+{
+    if (!m_about)
+        m_about = new frmAbout();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Form1::Command6_Click()
+{
+    close();
+}

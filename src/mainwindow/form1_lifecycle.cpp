@@ -1,0 +1,87 @@
+// Start-up and shutdown of the main window: the usage count, the font list
+// and the caption; removing the working files.
+#include "form1.h"
+
+#include "textfile.h"
+#include "workfiles.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <limits>
+
+namespace {
+// The count as the next start will show it: the count read at start-up plus
+// one; a text that is not a number counts as 0, as an empty one does.
+qint64 nextCount(const QString &usageCount)
+{
+    bool ok = false;
+    const qint64 n = usageCount.trimmed().toLongLong(&ok);
+    return (ok && n < std::numeric_limits<qint64>::max()) ? n + 1 : 1;
+}
+
+// Far more than any real count; keeps a damaged file from flooding the title.
+constexpr qsizetype MaxCountShown = 40;
+}
+
+void Form1::Form_Load()
+{
+    const QString countFile = WorkFiles::path(WorkFiles::CountFile);
+    if (QFile::exists(countFile)) {
+        m_usageCount = TextFile::readFirstLine(countFile).value_or(QString());
+    } else {
+        m_usageCount = QStringLiteral("1");
+        TextFile::writeLines(countFile, {TextFile::numberLine(1)});
+    }
+
+    Combo1->addItems(QFontDatabase::families());
+    Combo1->setEditText(QStringLiteral("幼圆"));
+
+    QString shown = m_usageCount;
+    if (shown.size() > MaxCountShown)
+        shown = shown.left(MaxCountShown) + QStringLiteral("…");
+    setWindowTitle(windowTitle() + QStringLiteral("    这是您第") + shown + QStringLiteral("次使用本软件！"));
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void Form1::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    WorkFiles::remove(WorkFiles::Snapshot);
+    WorkFiles::remove(WorkFiles::CharList);
+    WorkFiles::remove(WorkFiles::Remembered);
+    // The new count is written whole or not at all: the old one survives a
+    // failed write.
+    TextFile::writeLines(WorkFiles::path(WorkFiles::CountFile), {TextFile::numberLine(nextCount(m_usageCount))});
+    WorkFiles::remove(WorkFiles::Tips);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+QString Form1::art() const
+{
+    // The raw text keeps every character as typed; blocks end in U+2029.
+    QString text = Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+QString Form1::glyphText() const
+{
+    return Text2->text();
+}

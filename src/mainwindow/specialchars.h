@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// The list of special characters the star button offers for copying.
+class SpecialChars
+{
+public:
+    static QStringList lines();
+    // Writes the list into the working folder and opens it; false (with the
+    // reason) when it cannot be written, in which case nothing is opened.
+    static bool writeAndOpen(QString *error);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What the output windows read from the window that composes the art.
+class ArtSource
+{
+public:
+    virtual ~ArtSource() = default;
+    // The text art as it stands, every line ended by CR LF.
+    virtual QString art() const = 0;
+    // The text that was drawn; the default name of a saved file.
+    virtual QString glyphText() const = 0;
+};

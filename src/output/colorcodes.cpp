@@ -1,0 +1,51 @@
+#include "colorcodes.h"
+
+#include <cmath>
+
+namespace {
+std::optional<double> number(const QString &answer)
+{
+    bool ok = false;
+    const double value = answer.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+}
+
+QString ColorCodes::prompt()
+{
+    return QStringLiteral("请输入颜色代号：\r\n1.白色 2.红色 3.绿色 4.蓝色 5.黄色 6.紫色 7.兰色 8.黑色");
+}
+
+std::optional<QColor> ColorCodes::color(int code)
+{
+    static const QRgb table[] = {
+        qRgb(255, 255, 255), qRgb(255, 0, 0),   qRgb(0, 255, 0), qRgb(0, 0, 255),
+        qRgb(255, 255, 0),   qRgb(255, 0, 255), qRgb(0, 0, 255), qRgb(0, 0, 0),
+    };
+    if (code < 1 || code > 8)
+        return std::nullopt;
+    return QColor(table[code - 1]);
+}
+
+std::optional<int> ColorCodes::rounded(const QString &answer)
+{
+    const std::optional<double> value = number(answer);
+    if (!value)
+        return std::nullopt;
+    const double whole = std::nearbyint(*value);  // ties go to the even neighbour
+    if (whole < -32768 || whole > 32767)
+        return std::nullopt;
+    return int(whole);
+}
+
+std::optional<int> ColorCodes::exact(const QString &answer)
+{
+    const std::optional<double> value = number(answer);
+    for (int code = 1; value && code <= 8; ++code) {
+        if (*value == code)
+            return code;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,23 @@
+#include "drivelist.h"
+
+#include "drives.h"
+
+#include <QSignalBlocker>
+
+DriveList::DriveList(QWidget *parent) : QComboBox(parent)
+{
+    addItems(Drives::roots());
+    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChanged(itemText(index)); });
+}
+
+void DriveList::showDriveOf(const QString &path)
+{
+    const QString root = Drives::rootOf(path);
+    int index = findText(root);
+    if (index < 0) {
+        addItem(root);
+        index = count() - 1;
+    }
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(index);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QComboBox>
+
+// The writable file-system roots, as a drop-down list of drives.
+class DriveList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget *parent = nullptr);
+    QString drive() const { return currentText(); }
+    // Selects the drive that holds path, without signalling a change.
+    void showDriveOf(const QString &path);
+
+signals:
+    // The user picked a drive.
+    void driveChanged(const QString &root);
+};

@@ -1,0 +1,92 @@
+#include "form3.h"
+
+#include "appicon.h"
+#include "artsource.h"
+#include "canvasview.h"
+#include "colorcodes.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "outputwindows.h"
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+Form3::Form3(OutputWindows &windows)
+    : m_windows(windows), m_area(PictureSize, PictureSize.width() * 15, PictureSize.height() * 15)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("处理为图像"));
+    setWindowIcon(AppIcon::icon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(3990), twips(4200));
+
+    m_area.setColors(palette().color(QPalette::Button), palette().color(QPalette::ButtonText));
+    m_area.setFont(Fonts::canvasFont(Fonts::defaultFont().family(), Fonts::defaultFont().pointSizeF(), false));
+
+    Picture1 = new CanvasView(this, CanvasView::Border::Sunken);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(0, 0, 3975, 3615));
+    Picture1->setCanvas(&m_area);
+
+    struct ButtonDesign { QPushButton **button; const char *name; int left; QString caption, tip; };
+    const ButtonDesign buttons[] = {
+        {&Command1, "Command1", 2040, QStringLiteral("保存(&S)"), QStringLiteral("保存为jpg格式的图片")},
+        {&Command2, "Command2", 120, QStringLiteral("设置(&O)"), QStringLiteral("设置背景颜色和文字颜色，用以生成图片")},
+        {&Command4, "Command4", 3000, QStringLiteral("退出(&E)"), QStringLiteral("退出本模块")},
+        {&Command3, "Command3", 1080, QStringLiteral("图片(&P)"), QStringLiteral("以图片作为拼出文字的背景")},
+    };
+    for (const ButtonDesign &b : buttons) {
+        *b.button = new QPushButton(b.caption, this);
+        (*b.button)->setObjectName(QLatin1String(b.name));
+        (*b.button)->setGeometry(twips(b.left, 3720, 855, 375));
+        (*b.button)->setToolTip(b.tip);
+    }
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command4);
+    setTabOrder(Command4, Command3);
+
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void Form3::Command1_Click()
+{
+    m_windows.showSavePicture();
+}
+
+void Form3::Command2_Click()
+{
+    const QString back = Dialogs::prompt(this, QStringLiteral("请设置图片背景色"), ColorCodes::prompt(),
+                                         QStringLiteral("1"));
+    if (const auto code = ColorCodes::rounded(back))
+        if (const auto color = ColorCodes::color(*code))
+            m_area.setBackColor(*color);
+
+    const QString text = Dialogs::prompt(this, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
+                                         QStringLiteral("6"));
+    if (const auto code = ColorCodes::rounded(text))
+        if (const auto color = ColorCodes::color(*code))
+            m_area.setForeColor(*color);
+
+    m_area.printText(m_windows.source().art());
+}
+
+void Form3::Command3_Click()
+{
+    m_windows.showCombine();
+}
+
+void Form3::Command4_Click()
+{
+    close();
+}

@@ -1,0 +1,132 @@
+#include "form4.h"
+
+#include "appicon.h"
+#include "artsource.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "drivelist.h"
+#include "drives.h"
+#include "folderlist.h"
+#include "form3.h"
+#include "imagefiles.h"
+#include "outputwindows.h"
+#include "rememberedfolder.h"
+#include "textfile.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+Form4::Form4(OutputWindows &windows) : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(TextCaption);
+    setWindowIcon(AppIcon::icon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(5175), twips(3195));
+
+    Drive1 = new DriveList(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(twips(120, 120, 2535, 300));
+    Dir1 = new FolderList(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(twips(120, 480, 2535, 2610));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips(3480, 120, 1575, 270));
+    Label1 = new QLabel(QStringLiteral("文件名："), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twips(2760, 160, 855, 255));
+
+    QFont buttonFont(QStringLiteral("楷体_GB2312"));
+    buttonFont.setPointSizeF(21.75);
+    buttonFont.setBold(true);
+    Command1 = new QPushButton(QStringLiteral("保存(&S)"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(2760, 840, 2295, 735));
+    Command2 = new QPushButton(QStringLiteral("取消(C)"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(twips(2760, 2160, 2295, 735));
+    for (QPushButton *button : {Command1, Command2})
+        button->setFont(buttonFont);
+
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Text1);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+
+    connect(Drive1, &DriveList::driveChanged, Dir1, &FolderList::setPath);
+    connect(Dir1, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
+    connect(Text1, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+
+    Form_Load();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void Form4::Form_Load()
+{
+    Text1->setText(m_windows.source().glyphText());
+    const QString folder = RememberedFolder::load();
+    Dir1->setPath(folder);
+    Drive1->showDriveOf(folder);
+}
+
+bool Form4::confirmTarget(const QString &name, const QString &file)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))) {
+        Dialogs::message(this, QStringLiteral("文件名不能包含“/”或“\\”，请换一个文件名。"),
+                         QStringLiteral("保存"), QMessageBox::Warning);
+        return false;
+    }
+    if (QFileInfo(file).isDir()) {
+        Dialogs::message(this, QStringLiteral("“%1”是一个文件夹，请换一个文件名。").arg(QDir::toNativeSeparators(file)),
+                         QStringLiteral("保存"), QMessageBox::Warning);
+        return false;
+    }
+    if (QFileInfo::exists(file))
+        return Dialogs::ask(this, QStringLiteral("文件“%1”已经存在，要替换它吗？").arg(QDir::toNativeSeparators(file)),
+                            QStringLiteral("确认替换"));
+    return true;
+}
+
+void Form4::Command1_Click()
+{
+    const QString prefix = Drives::prefix(Dir1->path());
+    const QString name = Text1->text();
+    const bool picture = windowTitle() != TextCaption;
+    const QString file = prefix + name + (picture ? QStringLiteral(".jpg") : QStringLiteral(".txt"));
+    if (!confirmTarget(name, file))
+        return;
+
+    QString why;
+    const bool saved =
+        picture ? ImageFiles::save(m_windows.imageView()->pictureArea().snapshot(), file, "JPG", JpegQuality, &why)
+                : TextFile::writeBytes(file,
+                                       TextFile::encode(m_windows.source().art() + QStringLiteral("\r\n"),
+                                                        TextFile::Fallback::Utf8WithBom),
+                                       &why);
+    if (!saved) {
+        Dialogs::message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(file), why),
+                         QStringLiteral("保存失败"), QMessageBox::Warning);
+        return;
+    }
+    Desktop::openDocument(file);
+    RememberedFolder::store(prefix);
+    close();
+}
+
+void Form4::Command2_Click()
+{
+    close();
+}

@@ -1,0 +1,126 @@
+#include "form5.h"
+
+#include "appicon.h"
+#include "artsource.h"
+#include "colorcodes.h"
+#include "dialogs.h"
+#include "drivelist.h"
+#include "drives.h"
+#include "folderlist.h"
+#include "form3.h"
+#include "imagefiles.h"
+#include "outputwindows.h"
+#include "rememberedfolder.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+
+const QStringList Form5::Patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.ico"), QStringLiteral("*.gif"),
+                                     QStringLiteral("*.bmp")};
+
+Form5::Form5(OutputWindows &windows) : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("图片组合方式"));
+    setWindowIcon(AppIcon::icon());
+    resize(twips(4920), twips(3705));
+
+    Dir1 = new FolderList(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(twips(0, 360, 2535, 2610));
+    Drive1 = new DriveList(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(twips(0, 0, 2535, 300));
+    File1 = new QListWidget(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(twips(2520, 0, 2415, 2970));
+
+    QFont buttonFont(QStringLiteral("楷体_GB2312"));
+    buttonFont.setPointSize(18);
+    buttonFont.setBold(true);
+    Command1 = new QPushButton(QStringLiteral("确定(&S)"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(240, 3120, 1935, 495));
+    Command2 = new QPushButton(QStringLiteral("取消(&C)"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(twips(2760, 3120, 1935, 495));
+    for (QPushButton *button : {Command1, Command2})
+        button->setFont(buttonFont);
+
+    setTabOrder(Dir1, Drive1);
+    setTabOrder(Drive1, File1);
+    setTabOrder(File1, Command1);
+    setTabOrder(Command1, Command2);
+
+    connect(Drive1, &DriveList::driveChanged, Dir1, &FolderList::setPath);
+    connect(Dir1, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
+    connect(Dir1, &FolderList::pathChanged, this, &Form5::Dir1_Change);
+    connect(File1, &QListWidget::itemDoubleClicked, this, &Form5::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+
+    Form_Load();
+}
+
+void Form5::Form_Load()
+{
+    const QString folder = RememberedFolder::load();
+    Dir1->setPath(folder);
+    Drive1->showDriveOf(folder);
+    Dir1_Change();
+}
+
+void Form5::Dir1_Change()
+{
+    File1->clear();
+    // Name filters ignore letter case: PHOTO.JPG is a picture too.
+    File1->addItems(QDir(Dir1->path()).entryList(Patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void Form5::fail(const QString &text)
+{
+    Dialogs::message(this, text, QStringLiteral("图片组合"), QMessageBox::Warning);
+}
+
+void Form5::Command1_Click()
+{
+    const QString prefix = Drives::prefix(Dir1->path());
+    const QListWidgetItem *item = File1->currentItem();
+    if (!item || !item->isSelected()) {
+        fail(QStringLiteral("请先在右边的列表中选择一个图片文件。"));
+        return;
+    }
+    if (!QFileInfo(Dir1->path()).isDir()) {
+        fail(QStringLiteral("文件夹“%1”已不存在。").arg(QDir::toNativeSeparators(Dir1->path())));
+        return;
+    }
+    const QString file = prefix + item->text();
+    QString why;
+    // Decoded straight to the size it is drawn at: a large photo stays cheap.
+    const QImage picture = ImageFiles::load(file, &why, Form3::PictureSize);
+    if (picture.isNull()) {
+        fail(QStringLiteral("无法打开图片“%1”：%2").arg(QDir::toNativeSeparators(file), why));
+        return;
+    }
+
+    Canvas &area = m_windows.imageView()->pictureArea();
+    area.setBackgroundPicture(picture);
+    area.stretchCopy(picture);
+    const QString answer = Dialogs::prompt(this, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
+                                           QStringLiteral("1"));
+    if (const auto code = ColorCodes::exact(answer))
+        area.setForeColor(*ColorCodes::color(*code));
+    area.printText(m_windows.source().art());
+    area.flatten();
+    RememberedFolder::store(prefix);
+    close();
+}
+
+void Form5::Command2_Click()
+{
+    close();
+}

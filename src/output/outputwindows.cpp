@@ -1,0 +1,76 @@
+#include "outputwindows.h"
+
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+
+namespace {
+void bringUp(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+}
+
+OutputWindows::OutputWindows(const ArtSource *source) : m_source(source) {}
+
+OutputWindows::~OutputWindows()
+{
+    delete m_form5;
+    delete m_form4;
+    delete m_form3;
+}
+
+Form3 *OutputWindows::imageView()
+{
+    if (!m_form3)
+        m_form3 = new Form3(*this);
+    return m_form3;
+}
+
+Form3 *OutputWindows::existingImageView() const
+{
+    return m_form3;
+}
+
+Form4 *OutputWindows::saveWindow() const
+{
+    return m_form4;
+}
+
+Form5 *OutputWindows::combineWindow() const
+{
+    return m_form5;
+}
+
+Form4 *OutputWindows::saveWindowOrNew()
+{
+    if (!m_form4)
+        m_form4 = new Form4(*this);
+    return m_form4;
+}
+
+void OutputWindows::showImageView()
+{
+    bringUp(imageView());
+}
+
+void OutputWindows::showSaveText()
+{
+    bringUp(saveWindowOrNew());
+}
+
+void OutputWindows::showSavePicture()
+{
+    Form4 *window = saveWindowOrNew();
+    bringUp(window);
+    window->setWindowTitle(Form4::PictureCaption);
+}
+
+void OutputWindows::showCombine()
+{
+    if (!m_form5)
+        m_form5 = new Form5(*this);
+    bringUp(m_form5);
+}

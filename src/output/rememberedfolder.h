@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The folder last saved to or taken a picture from, kept in the working
+// folder for the rest of the run.
+class RememberedFolder
+{
+public:
+    // The remembered folder when it still exists, else the home folder.
+    static QString load();
+    // Stores the folder prefix (ending in one '/').
+    static bool store(const QString &prefix);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's icon, at every size it is drawn at.
+class AppIcon
+{
+public:
+    static QIcon icon();
+    static QPixmap picture48();
+    static QPixmap star();
+};

@@ -1,0 +1,34 @@
+#include "dialogs.h"
+
+#include <QInputDialog>
+#include <QPushButton>
+
+void Dialogs::message(QWidget *parent, const QString &text, const QString &title,
+                      QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+}
+
+bool Dialogs::ask(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString Dialogs::prompt(QWidget *parent, const QString &title, const QString &label,
+                        const QString &defaultAnswer)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    QString shown = label;
+    dialog.setLabelText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    dialog.setTextValue(defaultAnswer);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Message, question and prompt boxes.
+class Dialogs
+{
+public:
+    static void message(QWidget *parent, const QString &text, const QString &title,
+                        QMessageBox::Icon icon = QMessageBox::Information);
+    // True when the user answers yes.
+    static bool ask(QWidget *parent, const QString &text, const QString &title);
+    // The edited answer; Cancel gives the empty text.
+    static QString prompt(QWidget *parent, const QString &title, const QString &label,
+                          const QString &defaultAnswer);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The "drives" of a system without drive letters: the roots of the mounted
+// file systems a user can write to.
+class Drives
+{
+public:
+    // Always holds "/" and the home folder's file system; sorted.
+    static QStringList roots();
+    // The root among roots() that holds path (the longest that prefixes it).
+    static QString rootOf(const QString &path);
+    // A folder path with exactly one '/' at its end.
+    static QString prefix(const QString &folder);
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QRect>
+#include <QtMath>
+
+// Window places and sizes are designed in twips: 15 to the pixel at 96 dpi.
+inline int twips(int t)
+{
+    return qRound(t / 15.0);
+}
+
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}

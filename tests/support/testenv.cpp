@@ -1,0 +1,118 @@
+#include "testenv.h"
+
+#include "fonts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+TestEnv::TestEnv() : m_dir(std::make_unique<QTemporaryDir>()), m_oldHome(qgetenv("HOME"))
+{
+    qputenv("HOME", m_dir->path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    Fonts::install();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+}
+
+TestEnv::~TestEnv()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("HOME", m_oldHome);
+}
+
+QString TestEnv::workFile(const QString &name) const
+{
+    return m_dir->path() + QStringLiteral("/.local/share/Tessellon/") + name;
+}
+
+void TestEnv::open(const QUrl &url)
+{
+    m_opened << url.toLocalFile();
+}
+
+QByteArray TestEnv::readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handler, texts] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (texts) {
+            if (auto *message = qobject_cast<QMessageBox *>(box))
+                *texts << message->text();
+            else if (auto *input = qobject_cast<QInputDialog *>(box))
+                *texts << input->windowTitle();
+        }
+        handler(box);
+        if (box->isVisible()) {
+            if (auto *dialog = qobject_cast<QDialog *>(box))
+                dialog->reject();
+            else
+                box->close();
+        }
+    });
+    timer->start();
+}
+
+void Modal::prompt(const QString &text, QStringList *titles)
+{
+    answer(
+        [text](QWidget *box) {
+            if (auto *input = qobject_cast<QInputDialog *>(box)) {
+                input->setTextValue(text);
+                input->accept();
+            }
+        },
+        titles);
+}
+
+void Modal::cancelPrompt()
+{
+    answer([](QWidget *) {});
+}
+
+void Modal::press(const QString &buttonText, QStringList *texts)
+{
+    answer(
+        [buttonText](QWidget *box) {
+            for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
+                if (button->text() == buttonText) {
+                    button->click();
+                    return;
+                }
+            }
+        },
+        texts);
+}
+
+QString artOf(const QStringList &rows, const QString &ink, const QString &blank)
+{
+    QString out;
+    for (const QString &row : rows) {
+        for (QChar c : row)
+            out += c == QLatin1Char('#') ? ink : blank;
+        out += QStringLiteral("\r\n");
+    }
+    return out;
+}
