@@ -62,6 +62,7 @@ void Form1::buildLayout()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(Fonts::defaultFont());
+    Text1->setTabChangesFocus(true);
 
     ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", twips(0, 3840, 4095, 255));
     ProgressBar1->setRange(0, 20);
