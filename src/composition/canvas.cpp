@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
@@ -36,10 +37,16 @@ void Canvas::setColors(const QColor &back, const QColor &fore)
 
 void Canvas::clear()
 {
-    m_image.fill(m_back);
-    if (!m_picture.isNull()) {
-        QPainter painter(&m_image);
-        painter.drawImage(0, 0, m_picture);
+    if (m_picture.size() == m_image.size() && m_picture.format() == m_image.format()) {
+        // The picture covers the whole image: a plain copy does it.
+        for (int y = 0; y < m_image.height(); ++y)
+            memcpy(m_image.scanLine(y), m_picture.constScanLine(y), m_image.bytesPerLine());
+    } else {
+        m_image.fill(m_back);
+        if (!m_picture.isNull()) {
+            QPainter painter(&m_image);
+            painter.drawImage(0, 0, m_picture);
+        }
     }
     m_textPos = QPoint(0, 0);
     changed();
@@ -53,9 +60,8 @@ void Canvas::setBackgroundPicture(const QImage &picture)
 
 void Canvas::flatten()
 {
-    const QPoint position = m_textPos;
-    setBackgroundPicture(snapshot());
-    m_textPos = position;
+    // The image is already what the picture would paint: share it.
+    m_picture = m_image;
 }
 
 void Canvas::printText(const QString &text)

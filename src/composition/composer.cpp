@@ -2,13 +2,18 @@
 
 #include "canvas.h"
 #include "fonts.h"
-#include "imagefiles.h"
+#include "snapshotfile.h"
 
 #include <QDir>
 
 namespace {
 constexpr qreal LargePoints = 80;
 constexpr qreal SmallPoints = 14;
+
+Composer::Result fileFailure(const SnapshotFile &file, const QString &why)
+{
+    return {Composer::Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(file.path()), why)};
+}
 }
 
 Composer::Composer(Canvas &small, Canvas &large) : m_small(small), m_large(large) {}
@@ -19,7 +24,7 @@ qint64 Composer::artLength(const CompositionInput &input)
     return GridSize * (GridSize * cell + 2);
 }
 
-Composer::Result Composer::run(const CompositionInput &input, const QString &snapshotPath,
+Composer::Result Composer::run(const CompositionInput &input, SnapshotFile &snapshot,
                                const StartSink &started, const RowSink &rowDone)
 {
     if (artLength(input) > MaxArtLength)
@@ -28,8 +33,8 @@ Composer::Result Composer::run(const CompositionInput &input, const QString &sna
     // Keep what the large canvas shows in the working file.
     m_large.flatten();
     QString why;
-    if (!ImageFiles::save(m_large.backgroundPicture(), snapshotPath, "BMP", -1, &why))
-        return {Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(snapshotPath), why)};
+    if (!snapshot.write(m_large.backgroundPicture(), &why))
+        return fileFailure(snapshot, why);
     m_large.setBackgroundPicture(QImage());
 
     m_small.clear();
@@ -43,9 +48,9 @@ Composer::Result Composer::run(const CompositionInput &input, const QString &sna
         if (input.shrink)
             m_small.shrinkCopy(m_large.snapshot());
     } else {
-        const QImage drawing = ImageFiles::load(snapshotPath, &why);
+        const QImage drawing = snapshot.read(&why);
         if (drawing.isNull())
-            return {Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(snapshotPath), why)};
+            return fileFailure(snapshot, why);
         m_large.setBackgroundPicture(drawing);
         m_small.shrinkCopy(m_large.snapshot());
     }

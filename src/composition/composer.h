@@ -4,6 +4,7 @@
 #include <functional>
 
 class Canvas;
+class SnapshotFile;
 
 // What one composition reads from the main window.
 struct CompositionInput
@@ -40,8 +41,8 @@ public:
 
     Composer(Canvas &small, Canvas &large);
 
-    // snapshotPath is the working file that keeps the large canvas.
-    Result run(const CompositionInput &input, const QString &snapshotPath, const StartSink &started,
+    // snapshot is the working file that keeps the large canvas.
+    Result run(const CompositionInput &input, SnapshotFile &snapshot, const StartSink &started,
                const RowSink &rowDone);
 
     static qint64 artLength(const CompositionInput &input);

@@ -6,6 +6,7 @@
 #include "frmabout.h"
 #include "outputwindows.h"
 #include "twips.h"
+#include "workfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent),
       m_small(QSize(20, 20), 20, 20),
       m_large(QSize(111, 111), 20, 20),
+      m_snapshot(WorkFiles::path(WorkFiles::Snapshot)),
       m_outputs(std::make_unique<OutputWindows>(this))
 {
     buildLayout();
@@ -63,6 +65,8 @@ void Form1::buildLayout()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(Fonts::defaultFont());
     Text1->setTabChangesFocus(true);
+    // Every composition replaces the whole text: no undo history piling up.
+    Text1->setUndoRedoEnabled(false);
 
     ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", twips(0, 3840, 4095, 255));
     ProgressBar1->setRange(0, 20);

@@ -2,6 +2,7 @@
 
 #include "artsource.h"
 #include "canvas.h"
+#include "snapshotfile.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -88,6 +89,7 @@ private:
 
     Canvas m_small;
     Canvas m_large;
+    SnapshotFile m_snapshot;
     QString m_usageCount;  // as shown in the caption; empty when unreadable
     bool m_penDown = false;
     bool m_unloaded = false;

@@ -4,7 +4,6 @@
 
 #include "composer.h"
 #include "dialogs.h"
-#include "workfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextCursor>
+#include <QTextDocument>
 
 void Form1::Command1_Click()
 {
@@ -24,15 +24,22 @@ void Form1::Command1_Click()
     input.shrink = Check1->checkState() == Qt::Checked;
     input.textMode = Text2->isEnabled();
 
+    // The document takes the art row by row; the view lays it out once.
+    QTextCursor cursor;
     Composer composer(m_small, m_large);
     const Composer::Result result = composer.run(
-        input, WorkFiles::path(WorkFiles::Snapshot), [this] { Text1->clear(); },
-        [this](int row, const QString &rowText) {
-            QTextCursor end(Text1->document());
-            end.movePosition(QTextCursor::End);
-            end.insertText(rowText);
+        input, m_snapshot,
+        [this, &cursor] {
+            Text1->document()->clear();
+            cursor = QTextCursor(Text1->document());
+            cursor.beginEditBlock();
+        },
+        [this, &cursor](int row, const QString &rowText) {
+            cursor.insertText(rowText);
             ProgressBar1->setValue(row);
         });
+    if (!cursor.isNull())
+        cursor.endEditBlock();
 
     switch (result.failure) {
     case Composer::Failure::None:

@@ -1,6 +1,7 @@
 #include "canvas.h"
 #include "composer.h"
 #include "fonts.h"
+#include "snapshotfile.h"
 #include "testenv.h"
 
 #include <QTest>
@@ -18,8 +19,9 @@ Run compose(Canvas &small, Canvas &large, const CompositionInput &input, const Q
 {
     Run run;
     Composer composer(small, large);
+    SnapshotFile file(snapshot);
     run.result = composer.run(
-        input, snapshot, [&run] { run.started = true; },
+        input, file, [&run] { run.started = true; },
         [&run](int row, const QString &text) {
             run.rows << row;
             run.art += text;

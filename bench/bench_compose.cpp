@@ -1,0 +1,75 @@
+// Median time of one whole composition in the main window, against its
+// floor: drawing the two glyph images and reading their 441 points.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_compose [runs]
+#include "canvas.h"
+#include "fonts.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+double medianMicros(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    work();  // warm the glyph caches
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1000.0);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+qint64 floorRun(Canvas &small, Canvas &large)
+{
+    small.clear();
+    large.clear();
+    small.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 14, true));
+    large.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 80, true));
+    small.printText(QStringLiteral("顶"));
+    large.printText(QStringLiteral("顶"));
+    qint64 sum = 0;
+    for (int r = 0; r < 21; ++r)
+        for (int c = 0; c < 21; ++c)
+            sum += small.pixel(c, r);
+    return sum;
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    QApplication app(argc, argv);
+    Fonts::install();
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 300;
+
+    Canvas small(QSize(20, 20), 20, 20), large(QSize(111, 111), 20, 20);
+    volatile qint64 sink = 0;
+    const double floor = medianMicros(runs, [&] { sink = sink + floorRun(small, large); });
+
+    Form1 form;
+    auto *compose = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+    const double one = medianMicros(runs, [&] { compose->click(); });
+    form.findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("前景字前景字前景"));
+    form.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("背景字背景字背景"));
+    const double eight = medianMicros(runs, [&] { compose->click(); });
+
+    std::printf("floor (two glyph images + 441 reads): %8.1f us\n", floor);
+    std::printf("composition, 1-character cells:       %8.1f us  (%.2fx floor, goal <= 3x)\n", one, one / floor);
+    std::printf("composition, 8-character cells:       %8.1f us  (%.2fx 1-character, goal <= 1.5x)\n", eight,
+                eight / one);
+    form.close();
+    return 0;
+}
