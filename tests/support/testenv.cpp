@@ -22,6 +22,7 @@ TestEnv::TestEnv() : m_dir(std::make_unique<QTemporaryDir>()), m_oldHome(qgetenv
 TestEnv::~TestEnv()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    Modal::clear();
     qputenv("HOME", m_oldHome);
 }
 
@@ -48,23 +49,42 @@ void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+namespace {
+struct Pending
+{
+    std::function<void(QWidget *)> handler;
+    QStringList *texts;
+};
+QList<Pending> &queue()
+{
+    static QList<Pending> pending;
+    return pending;
+}
+}
+
+// One timer answers the queued boxes in order; a box once answered is marked
+// so that the next handler waits for a new one.
 void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
 {
-    auto *timer = new QTimer(qApp);
+    queue().append({std::move(handler), texts});
+    static QTimer *timer = nullptr;
+    if (timer)
+        return;
+    timer = new QTimer(qApp);
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, handler, texts] {
+    QObject::connect(timer, &QTimer::timeout, timer, [] {
         QWidget *box = QApplication::activeModalWidget();
-        if (!box)
+        if (queue().isEmpty() || !box || box->property("answered").toBool())
             return;
-        timer->stop();
-        timer->deleteLater();
-        if (texts) {
+        box->setProperty("answered", true);
+        const Pending next = queue().takeFirst();
+        if (next.texts) {
             if (auto *message = qobject_cast<QMessageBox *>(box))
-                *texts << message->text();
+                *next.texts << message->text();
             else if (auto *input = qobject_cast<QInputDialog *>(box))
-                *texts << input->windowTitle();
+                *next.texts << input->windowTitle();
         }
-        handler(box);
+        next.handler(box);
         if (box->isVisible()) {
             if (auto *dialog = qobject_cast<QDialog *>(box))
                 dialog->reject();
@@ -73,6 +93,11 @@ void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
         }
     });
     timer->start();
+}
+
+void Modal::clear()
+{
+    queue().clear();
 }
 
 void Modal::prompt(const QString &text, QStringList *titles)

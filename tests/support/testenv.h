@@ -1,5 +1,7 @@
 #pragma once
 
+#include "artsource.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -34,8 +36,9 @@ private:
     QStringList m_opened;
 };
 
-// Answers the next modal box: polls until one is active, hands it to the
-// handler, and closes it afterwards whatever the handler did.
+// Answers modal boxes in the order the answers were queued: polls until a
+// new box is active, hands it to the handler, and closes it afterwards
+// whatever the handler did.
 class Modal
 {
 public:
@@ -43,10 +46,21 @@ public:
     // A prompt box answered with text (accepted), or cancelled.
     static void prompt(const QString &text, QStringList *titles = nullptr);
     static void cancelPrompt();
+    // Forgets answers that no box asked for.
+    static void clear();
     // A message or question box: clicks the button with that role's text
     // ("确定", "是(&Y)", "否(&N)"), recording the box's text.
     static void press(const QString &buttonText, QStringList *texts = nullptr);
 };
 
-// The one decimal CR LF text of an art grid written row by row.
+// Art and glyph text as a test sets them.
+struct FakeArt : ArtSource
+{
+    QString text;
+    QString glyph = QStringLiteral("顶");
+    QString art() const override { return text; }
+    QString glyphText() const override { return glyph; }
+};
+
+// Art from rows of '#' (ink) and anything else (blank), CR LF after each.
 QString artOf(const QStringList &rows, const QString &ink, const QString &blank);
