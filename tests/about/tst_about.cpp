@@ -1,0 +1,125 @@
+// The splash hand-over, the About window and the usage tips.
+#include "form1.h"
+#include "form2.h"
+#include "frmabout.h"
+#include "testenv.h"
+#include "textfile.h"
+#include "usagetips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QList<QWidget *> visibleWindows()
+{
+    QList<QWidget *> out;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            out << w;
+    return out;
+}
+}
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void splashFillsAndHandsOver()
+    {
+        TestEnv env;
+        {
+            Form2 splash;
+            auto *bar = splash.findChild<QProgressBar *>("ProgressBar1");
+            QList<int> values;
+            connect(bar, &QProgressBar::valueChanged, this, [&values](int v) { values << v; });
+            splash.Form_Load();
+            QCOMPARE(values.size(), 200);
+            QCOMPARE(values.first(), 1);
+            QCOMPARE(bar->value(), 200);
+            QCOMPARE(bar->maximum(), 200);
+            QVERIFY(!splash.isVisible());
+        }
+        std::unique_ptr<Form1> main;
+        bool splashGone = false;
+        Form2::start([&] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            splashGone = std::none_of(windows.cbegin(), windows.cend(),
+                                      [](QWidget *w) { return qobject_cast<Form2 *>(w) != nullptr; });
+            main = std::make_unique<Form1>();
+            main->show();
+        });
+        QVERIFY(splashGone);
+        QCOMPARE(visibleWindows(), QList<QWidget *>{main.get()});
+    }
+
+    void aboutWindow()
+    {
+        TestEnv env;
+        Form1 main;
+        main.move(400, 300);
+        main.show();
+        main.findChild<QPushButton *>("Command5")->click();
+        frmAbout *about = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *a = qobject_cast<frmAbout *>(w))
+                about = a;
+        QVERIFY(about);
+        QCOMPARE(about->geometry(), QRect(156, 129, 382, 237));
+        QCOMPARE(about->windowTitle(), QStringLiteral("关于Tessellon加强版"));
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(QApplication::focusWidget(), about->findChild<QWidget *>("cmdOK"));
+
+        // 更多, twice: one file with the ten lines, opened twice.
+        auto *more = about->findChild<QPushButton *>("Command1");
+        more->click();
+        more->click();
+        const QString file = env.workFile(QStringLiteral("Tessellon的使用技巧.txt"));
+        const QByteArray bytes = TestEnv::readAll(file);
+        QCOMPARE(bytes.count("\r\n"), 10);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QVERIFY(bytes.contains(TextFile::encodeGbk(QStringLiteral("帮助：\r\n1.推荐"))));
+        QVERIFY(bytes.contains("\r\n\r\n\r\n"));
+        QVERIFY(bytes.contains(TextFile::encodeGbk(QStringLiteral("“幼圆”＋“粗体”"))));
+        bool lossless = false;
+        TextFile::encodeGbk(UsageTips::lines().join(QString()), &lossless);
+        QVERIFY(lossless);
+        QCOMPARE(env.opened(), (QStringList{file, file}));
+        QVERIFY(about->isVisible());
+
+        // Esc closes it like 确定; it opens again at the same place.
+        QPointer<frmAbout> gone = about;
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(!gone);
+        main.move(10, 10);
+        main.findChild<QPushButton *>("Command5")->click();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *a = qobject_cast<frmAbout *>(w))
+                about = a;
+        QCOMPARE(about->geometry(), QRect(156, 129, 382, 237));
+        // The main window's shutdown removes the tips.
+        main.close();
+        QVERIFY(!QFileInfo::exists(file));
+        about->close();
+    }
+
+    void tipsUnwritable()
+    {
+        TestEnv env;
+        frmAbout about;
+        about.show();
+        QDir().mkpath(env.workFile(QStringLiteral("Tessellon的使用技巧.txt")));
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        about.findChild<QPushButton *>("Command1")->click();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(env.opened().isEmpty());
+        QVERIFY(about.isVisible());
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
