@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 namespace {
 template <typename W>
@@ -107,8 +108,10 @@ void Form1::buildLayout()
     Text3->setToolTip(RecommendSpaces);
     Text4 = place<QLineEdit>(Frame1, "Text4", twips(1200, 520, 255, 270));
     Text4->setText(QStringLiteral("顶"));
-    for (QLineEdit *box : {Text2, Text3, Text4})
+    for (QLineEdit *box : {Text2, Text3, Text4}) {
         box->setTextMargins(0, 0, 0, 0);
+        box->setMaxLength(std::numeric_limits<int>::max());  // the boxes take any length
+    }
 
     Picture2 = new CanvasView(Frame1);
     Picture2->setObjectName(QStringLiteral("Picture2"));

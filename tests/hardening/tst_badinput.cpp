@@ -1,0 +1,221 @@
+// Bad input from files, folders and users: the program keeps working, says
+// what the user must know in Chinese, and loses nothing.
+#include "canvas.h"
+#include "folderlist.h"
+#include "form1.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "frmabout.h"
+#include "outputwindows.h"
+#include "testenv.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+bool chinese(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+}
+
+// A BMP header that claims a huge picture, with no pixels behind it.
+QByteArray hugeBmpHeader(int width, int height)
+{
+    QByteArray bytes("BM");
+    auto put32 = [&bytes](quint32 v) { for (int i = 0; i < 4; ++i) bytes.append(char((v >> (8 * i)) & 0xFF)); };
+    auto put16 = [&bytes](quint16 v) { bytes.append(char(v & 0xFF)); bytes.append(char(v >> 8)); };
+    put32(54 + quint32(width) * quint32(height) * 3); put32(0); put32(54);
+    put32(40); put32(width); put32(height); put16(1); put16(24); put32(0); put32(0); put32(2835); put32(2835);
+    put32(0); put32(0);
+    return bytes;
+}
+}
+
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rememberedFolder_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("folder that is gone") << QByteArray("/no/such/folder/\r\n");
+        QTest::newRow("not a path") << QByteArray("\x01\x02 garbage \xFF\r\n");
+        QTest::newRow("relative path") << QByteArray("Documents/\r\n");
+        QTest::newRow("a megabyte line") << QByteArray(1 << 20, 'a');
+    }
+
+    void rememberedFolder()
+    {
+        QFETCH(QByteArray, line);
+        TestEnv env;
+        QDir().mkpath(QFileInfo(env.workFile(QStringLiteral("qbx.ini"))).path());
+        TestEnv::writeAll(env.workFile(QStringLiteral("qbx.ini")), line);
+        FakeArt art;
+        OutputWindows windows(&art);
+        windows.showSaveText();
+        QCOMPARE(windows.saveWindow()->findChild<FolderList *>("Dir1")->path(), env.home());
+        windows.showCombine();
+        QCOMPARE(windows.combineWindow()->findChild<FolderList *>("Dir1")->path(), env.home());
+    }
+
+    void workingFolderUnwritable()
+    {
+        TestEnv env;
+        // A file where the working folder belongs: nothing can be written there, even as root.
+        const QString folder = env.home() + QStringLiteral("/.local/share/Tessellon");
+        QDir().mkpath(QFileInfo(folder).path());
+        TestEnv::writeAll(folder, "keep me");
+        Form1 form;
+        form.show();
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        form.findChild<QPushButton *>("Command1")->click();
+        Modal::press(QStringLiteral("确定"), &texts);
+        QTest::mouseClick(form.findChild<QWidget *>("Picture3"), Qt::LeftButton);
+        frmAbout about;
+        about.show();
+        Modal::press(QStringLiteral("确定"), &texts);
+        about.findChild<QPushButton *>("Command1")->click();
+        QCOMPARE(texts.size(), 3);
+        for (const QString &text : texts)
+            QVERIFY2(chinese(text), qPrintable(text));
+        QVERIFY(texts[0].contains(QStringLiteral("qbx.jpg")));
+        QVERIFY(env.opened().isEmpty());
+        form.close();
+        QCOMPARE(TestEnv::readAll(folder), QByteArray("keep me"));
+    }
+
+    void badPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QStringLiteral("empty.jpg") << QByteArray();
+        QTest::newRow("truncated") << QStringLiteral("cut.jpg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
+        QTest::newRow("not a picture") << QStringLiteral("text.bmp") << QByteArray("just some text");
+        QTest::newRow("30000 x 30000") << QStringLiteral("huge.bmp") << hugeBmpHeader(30000, 30000);
+    }
+
+    void badPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        TestEnv env;
+        TestEnv::writeAll(env.home() + QLatin1Char('/') + name, bytes);
+        FakeArt art;
+        art.text = QStringLiteral("■\r\n");
+        OutputWindows windows(&art);
+        windows.showImageView();
+        const QImage before = windows.existingImageView()->pictureArea().image();
+        windows.showCombine();
+        auto *files = windows.combineWindow()->findChild<QListWidget *>("File1");
+        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        QElapsedTimer timer;
+        timer.start();
+        windows.combineWindow()->findChild<QPushButton *>("Command1")->click();
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(name) && chinese(texts[0]));
+        QVERIFY(windows.combineWindow()->isVisible());
+        QCOMPARE(windows.existingImageView()->pictureArea().image(), before);
+        QVERIFY(!QFileInfo::exists(env.workFile(QStringLiteral("qbx.ini"))));
+    }
+
+    void megabytePastes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("glyph text") << QStringLiteral("Text2") << false;
+        QTest::newRow("foreground text") << QStringLiteral("Text4") << true;
+        QTest::newRow("background text") << QStringLiteral("Text3") << true;
+    }
+
+    void megabytePastes()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, refused);
+        TestEnv env;
+        Form1 form;
+        form.show();
+        form.findChild<QPushButton *>("Command1")->click();
+        const QString art = form.art();
+        auto *edit = form.findChild<QLineEdit *>(box);
+        QGuiApplication::clipboard()->setText(QString(1 << 20, QChar(0x9876)));
+        edit->clear();
+        edit->paste();
+        QCOMPARE(edit->text().size(), 1 << 20);
+        if (box == QStringLiteral("Text2"))
+            form.findChild<QLineEdit *>("Text4")->setText(QStringLiteral("顶"));
+        QStringList texts;
+        if (refused)
+            Modal::press(QStringLiteral("确定"), &texts);
+        QElapsedTimer timer;
+        timer.start();
+        form.findChild<QPushButton *>("Command1")->click();
+        QVERIFY(timer.elapsed() < 5000);
+        if (refused) {
+            QCOMPARE(texts.size(), 1);
+            QVERIFY(chinese(texts[0]));
+            QCOMPARE(form.art(), art);
+        } else {
+            QCOMPARE(form.art().count(QStringLiteral("\r\n")), 21);
+            QVERIFY(form.art().contains(QStringLiteral("顶")));
+        }
+    }
+
+    void saveIntoReadOnlyFolder()
+    {
+        TestEnv env;
+        FakeArt art;
+        art.text = QStringLiteral("■\r\n");
+        OutputWindows windows(&art);
+        windows.showSaveText();
+        // Not even root may create files here.
+        QVERIFY(windows.saveWindow()->findChild<FolderList *>("Dir1")->setPath(QStringLiteral("/proc")));
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        windows.saveWindow()->findChild<QPushButton *>("Command1")->click();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(chinese(texts[0]));
+        QVERIFY(windows.saveWindow() && windows.saveWindow()->isVisible());
+        QVERIFY(!QFileInfo::exists(env.workFile(QStringLiteral("qbx.ini"))));
+    }
+
+    void colourAnswers_data()
+    {
+        QTest::addColumn<QString>("answer");
+        for (const char *answer : {"", "abc", "1e9", "-1"})
+            QTest::newRow(answer[0] ? answer : "empty") << QString::fromLatin1(answer);
+        QTest::newRow("full-width 8") << QStringLiteral("８");
+    }
+
+    void colourAnswers()
+    {
+        QFETCH(QString, answer);
+        TestEnv env;
+        FakeArt art;
+        art.text = QStringLiteral("■■■\r\n");
+        OutputWindows windows(&art);
+        windows.showImageView();
+        Canvas &area = windows.existingImageView()->pictureArea();
+        const QColor back = area.backColor(), fore = area.foreColor();
+        Modal::prompt(answer);
+        Modal::prompt(answer);
+        windows.existingImageView()->findChild<QPushButton *>("Command2")->click();
+        QVERIFY(area.backColor() == back);
+        QVERIFY(area.foreColor() == fore);
+        QVERIFY(area.textPosition().y() > 0);  // printed all the same
+    }
+};
+
+QTEST_MAIN(TestBadInput)
+#include "tst_badinput.moc"
