@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -90,11 +91,16 @@ void Form2::Form_Load()
     show();
     QApplication::processEvents();
     ProgressBar1->setMaximum(Steps);
+    // Each step waits out the rest of its 10 ms, so painting the bar does
+    // not stretch the 2 s.
+    QElapsedTimer clock;
+    clock.start();
     for (int i = 1; i <= Steps; ++i) {
         ProgressBar1->setValue(i);
         // Painted now: the loop lets no other event in.
         ProgressBar1->repaint();
-        QThread::msleep(StepMilliseconds);
+        const qint64 rest = qint64(i) * StepMilliseconds - clock.elapsed();
+        QThread::msleep(qBound<qint64>(1, rest, qint64(StepMilliseconds)));
     }
     close();
 }
