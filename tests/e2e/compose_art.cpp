@@ -1,0 +1,32 @@
+// Prints, as UTF-8, the art the library composes for a glyph with the main
+// window's defaults (幼圆, bold, the glyph itself as foreground, ▓ as
+// background), so a run under a real display can be compared with it.
+// Usage: compose_art GLYPH
+#include "canvas.h"
+#include "composer.h"
+#include "fonts.h"
+#include "snapshotfile.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Fonts::install();
+    CompositionInput input;
+    input.glyph = argc > 1 ? QString::fromUtf8(argv[1]) : QStringLiteral("顶");
+    input.foreground = input.glyph;
+    input.background = QStringLiteral("▓");
+    input.fontName = QStringLiteral("幼圆");
+    Canvas small(QSize(20, 20), 20, 20), large(QSize(111, 111), 20, 20);
+    QTemporaryDir dir;
+    SnapshotFile snapshot(dir.path() + QStringLiteral("/qbx.jpg"));
+    QString art;
+    Composer(small, large).run(input, snapshot, {}, [&art](int, const QString &row) { art += row; });
+    const QByteArray bytes = art.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    return 0;
+}
