@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai
-          xvfb xdotool xclip x11-utils imagemagick)
+          xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -20,7 +20,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [DIR [CMAKE ARGS...]]
 build() {
-    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-    cmake --build "$BUILD" --parallel "$(nproc)"
+    local dir=${1:-$BUILD}
+    [ $# -gt 0 ] && shift
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -59,7 +59,7 @@ DATA="$USER_HOME/.local/share/Tessellon"
 
 start_program() {
     env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$USER_HOME" PATH="$WORK/bin:$PATH" QT_QPA_PLATFORM=xcb \
-        "$PROGRAM" > "$WORK/program.log" 2>&1 &
+        "$PROGRAM" >> "$WORK/program.log" 2>&1 &
     PID=$!
 }
 
@@ -152,6 +152,10 @@ check "second start caption" test -n "$SECOND"
 [ -n "$SECOND" ] && click "$SECOND" $(middle 6600 3600 975 375)
 check "second exit" wait_for 10 program_ended
 PID=
+
+no_sanitizer_report() { ! grep -q -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$WORK/program.log"; }
+check "no sanitizer report from the program" no_sanitizer_report
+no_sanitizer_report || cat "$WORK/program.log"
 
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]
