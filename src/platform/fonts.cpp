@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 void Fonts::install()
 {
@@ -8,6 +9,9 @@ void Fonts::install()
     QFont::insertSubstitution(QStringLiteral("幼圆"), QStringLiteral("WenQuanYi Zen Hei"));
     QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), QStringLiteral("AR PL UKai CN"));
     QApplication::setFont(defaultFont());
+    // Read the font list once, up front: the main window lists every family,
+    // and resolving the first window's fonts is quicker with it in hand.
+    QFontDatabase::families();
 }
 
 QFont Fonts::defaultFont()
