@@ -1,23 +1,56 @@
-// The main window's layout, start-up and shutdown, and composition.
+// The main window: start-up and shutdown, layout, composition, the input
+// boxes, the special-character list, the drawing pad, copy and exit.
+#include "canvas.h"
 #include "canvasview.h"
 #include "form1.h"
+#include "frmabout.h"
 #include "testenv.h"
 #include "textfile.h"
 
 #include <QCheckBox>
-#include <QComboBox>
+#include <QClipboard>
 #include <QDir>
-#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+
+namespace {
+// Widget position of the grid point (c, r) on the large canvas.
+QPoint gridPoint(qreal c, qreal r)
+{
+    return QPoint(1 + int(c * 111 / 20), 1 + int(r * 111 / 20));
+}
+}
 
 class TestForm1 : public QObject
 {
     Q_OBJECT
+private:
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<Form1> form;
+    template <typename T = QWidget> T *get(const char *name) { return form->findChild<T *>(name); }
+    void click(const char *button) { get<QAbstractButton>(button)->click(); }
+    int ink(const char *canvas) { return TestEnv::count(get<CanvasView>(canvas)->canvas()->image(), 0); }
+    QByteArray count() { return TestEnv::readAll(env->workFile(QStringLiteral("denglu.qbx"))); }
+
 private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        env.reset();
+    }
+
     void countFile_data()
     {
         QTest::addColumn<QByteArray>("before");  // "-" for no file
@@ -60,103 +93,201 @@ private slots:
 
     void shutdownRemovesWorkingFiles()
     {
-        TestEnv env;
-        Form1 form;
         const QStringList names{QStringLiteral("qbx.jpg"), QStringLiteral("liebiao.txt"), QStringLiteral("qbx.ini"),
                                 QStringLiteral("Tessellon的使用技巧.txt")};
         for (const QString &name : names)
-            TestEnv::writeAll(env.workFile(name), "x");
-        form.close();
+            TestEnv::writeAll(env->workFile(name), "x");
+        form->close();
         for (const QString &name : names)
-            QVERIFY2(!QFileInfo::exists(env.workFile(name)), qPrintable(name));
-        QCOMPARE(TestEnv::readAll(env.workFile(QStringLiteral("denglu.qbx"))), QByteArray(" 2 \r\n"));
-        form.close();  // a second close stores nothing more
-        QCOMPARE(TestEnv::readAll(env.workFile(QStringLiteral("denglu.qbx"))), QByteArray(" 2 \r\n"));
+            QVERIFY2(!QFileInfo::exists(env->workFile(name)), qPrintable(name));
+        QCOMPARE(count(), QByteArray(" 2 \r\n"));
+        form->close();  // a second close stores nothing more
+        QCOMPARE(count(), QByteArray(" 2 \r\n"));
     }
 
     void layout()
     {
-        TestEnv env;
-        Form1 form;
-        QCOMPARE(form.size(), QSize(511, 274));
-        const auto geometry = [&form](const char *name) { return form.findChild<QWidget *>(name)->geometry(); };
-        QCOMPARE(geometry("Command1"), QRect(280, 200, 65, 25));
-        QCOMPARE(geometry("Command6"), QRect(440, 240, 65, 25));
-        QCOMPARE(geometry("Picture2"), QRect(104, 16, 113, 113));
-        QCOMPARE(geometry("Picture1"), QRect(192, 152, 22, 22));
-        QCOMPARE(geometry("Text1"), QRect(0, 0, 273, 273));
-        QCOMPARE(form.findChild<QWidget *>("Picture2")->parentWidget()->objectName(), QStringLiteral("Frame1"));
-        QCOMPARE(form.findChild<QWidget *>("Option4")->parentWidget()->objectName(), QStringLiteral("Frame2"));
-        QCOMPARE(form.findChild<QPushButton *>("Command4")->toolTip(), QStringLiteral("制作jpg图像文件"));
-        QCOMPARE(form.findChild<QComboBox *>("Combo1")->currentText(), QStringLiteral("幼圆"));
-        QVERIFY(form.findChild<QComboBox *>("Combo1")->count() > 0);
-        QCOMPARE(form.findChild<QLineEdit *>("Text3")->text(), QStringLiteral("▓"));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(QApplication::focusWidget(), form.findChild<QWidget *>("Text1"));
+        QCOMPARE(form->size(), QSize(511, 274));
+        QCOMPARE(get("Command6")->geometry(), QRect(440, 240, 65, 25));
+        QCOMPARE(get("Picture2")->geometry(), QRect(104, 16, 113, 113));
+        QCOMPARE(get("Picture2")->parentWidget(), get("Frame1"));
+        QCOMPARE(get("Picture1")->geometry(), QRect(192, 152, 22, 22));
+        QCOMPARE(get("Option4")->parentWidget(), get("Frame2"));
+        QCOMPARE(QApplication::focusWidget(), get("Text1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.findChild<QWidget *>("Command1"));
+        QCOMPARE(QApplication::focusWidget(), get("Command1"));
     }
 
-    void composes()
+    void composesWithTheCheckBoxes()
     {
-        TestEnv env;
-        Form1 form;
-        auto *bar = form.findChild<QProgressBar *>("ProgressBar1");
-        form.findChild<QPushButton *>("Command1")->click();
-        const QString art = form.art();
-        QCOMPARE(art.size(), 483);
-        QCOMPARE(art.count(QStringLiteral("\r\n")), 21);
-        QVERIFY(art.endsWith(QStringLiteral("▓▓\r\n")));
-        QVERIFY(art.contains(QStringLiteral("顶")));
-        QCOMPARE(bar->value(), 20);
-        QVERIFY(QFileInfo::exists(env.workFile(QStringLiteral("qbx.jpg"))));
-    }
-
-    void checkBoxesCountOnlyWhenTicked()
-    {
-        TestEnv env;
-        Form1 form;
-        auto *compose = form.findChild<QPushButton *>("Command1");
-        auto *bold = form.findChild<QCheckBox *>("Check2");
-        auto *shrink = form.findChild<QCheckBox *>("Check1");
-        compose->click();
-        const QString boldArt = form.art();
-        bold->setCheckState(Qt::Unchecked);
-        compose->click();
-        const QString regularArt = form.art();
+        click("Command1");
+        const QString boldArt = form->art();
+        QCOMPARE(boldArt.size(), 483);
+        QCOMPARE(boldArt.count(QStringLiteral("\r\n")), 21);
+        QVERIFY(boldArt.contains(QStringLiteral("顶▓")));
+        QCOMPARE(get<QProgressBar>("ProgressBar1")->value(), 20);
+        // Only the value 1 counts as ticked: greyed (2) is not bold, not shrunk.
+        get<QCheckBox>("Check2")->setCheckState(Qt::Unchecked);
+        click("Command1");
+        const QString regularArt = form->art();
         QVERIFY(boldArt != regularArt);
-        bold->setCheckState(Qt::PartiallyChecked);
-        compose->click();
-        QCOMPARE(form.art(), regularArt);
-        shrink->setCheckState(Qt::Checked);
-        compose->click();
-        QVERIFY(form.art() != regularArt);
-        shrink->setCheckState(Qt::PartiallyChecked);
-        compose->click();
-        QCOMPARE(form.art(), regularArt);
+        get<QCheckBox>("Check2")->setCheckState(Qt::PartiallyChecked);
+        click("Command1");
+        QCOMPARE(form->art(), regularArt);
+        get<QCheckBox>("Check1")->setCheckState(Qt::Checked);
+        click("Command1");
+        QVERIFY(form->art() != regularArt);
+        get<QCheckBox>("Check1")->setCheckState(Qt::PartiallyChecked);
+        click("Command1");
+        QCOMPARE(form->art(), regularArt);
     }
 
     void workFileFailureKeepsArt()
     {
-        TestEnv env;
-        Form1 form;
-        form.findChild<QPushButton *>("Command1")->click();
-        const QString art = form.art();
+        click("Command1");
+        const QString art = form->art();
         // A folder in the working file's place: it cannot be written, even as root.
-        QFile::remove(env.workFile(QStringLiteral("qbx.jpg")));
-        QDir().mkpath(env.workFile(QStringLiteral("qbx.jpg")));
-        form.findChild<QLineEdit *>("Text2")->setText(QStringLiteral("一"));
+        QFile::remove(env->workFile(QStringLiteral("qbx.jpg")));
+        QDir().mkpath(env->workFile(QStringLiteral("qbx.jpg")));
+        get<QLineEdit>("Text2")->setText(QStringLiteral("一"));
         QStringList texts;
         Modal::press(QStringLiteral("确定"), &texts);
-        form.findChild<QPushButton *>("Command1")->click();
+        click("Command1");
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts[0].contains(QStringLiteral("qbx.jpg")), qPrintable(texts[0]));
-        QCOMPARE(form.art(), art);
+        QCOMPARE(form->art(), art);
         // The window goes on working once the file can be written again.
-        QDir().rmdir(env.workFile(QStringLiteral("qbx.jpg")));
-        form.findChild<QPushButton *>("Command1")->click();
-        QVERIFY(form.art() != art);
+        QDir().rmdir(env->workFile(QStringLiteral("qbx.jpg")));
+        click("Command1");
+        QVERIFY(form->art() != art);
+    }
+
+    void changeAndClickRules()
+    {
+        auto *text2 = get<QLineEdit>("Text2"), *text3 = get<QLineEdit>("Text3"), *text4 = get<QLineEdit>("Text4");
+        QTest::mouseClick(text4, Qt::LeftButton);
+        QCOMPARE(text4->text(), QString());
+        QCOMPARE(text2->text(), QStringLiteral("顶"));
+        QTest::mouseClick(text2, Qt::LeftButton);
+        QCOMPARE(text2->text(), QString());
+        text4->setText(QStringLiteral("x"));
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("爱"));
+        QApplication::sendEvent(text2, &typed);
+        QCOMPARE(text4->text(), QStringLiteral("爱"));
+        QCOMPARE(text3->text(), QStringLiteral("▓"));
+        // A second click into a non-empty Text2 empties it again, and Text4 too.
+        QTest::mouseClick(text2, Qt::LeftButton);
+        QCOMPARE(text4->text(), QString());
+        // Moving in with Tab keeps the text.
+        text3->setText(QStringLiteral("ab"));
+        QTest::keyClick(text2, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), text3);
+        QCOMPARE(text3->text(), QStringLiteral("ab"));
+    }
+
+    void enterComposesFromEveryBox()
+    {
+        get<QLineEdit>("Text3")->setText(QStringLiteral("  "));
+        QTest::keyClick(get("Text3"), Qt::Key_Return);
+        QVERIFY(form->art().contains(QStringLiteral("  顶")));
+        get<QLineEdit>("Text4")->setText(QStringLiteral("木"));
+        QTest::keyClick(get("Text4"), Qt::Key_Enter);
+        QVERIFY(form->art().contains(QStringLiteral("木")) && !form->art().contains(QStringLiteral("顶")));
+    }
+
+    void specialCharacterList()
+    {
+        QTest::mouseClick(get("Picture3"), Qt::LeftButton);
+        QTest::mouseClick(get("Picture3"), Qt::LeftButton);
+        const QString file = env->workFile(QStringLiteral("liebiao.txt"));
+        const QByteArray bytes = TestEnv::readAll(file);
+        QCOMPARE(bytes.size(), 232);
+        QCOMPARE(bytes.count("\r\n"), 8);
+        QVERIFY(bytes.startsWith(TextFile::encodeGbk(QStringLiteral("☆ ★ ○"))));
+        QVERIFY(bytes.contains(TextFile::encodeGbk(QStringLiteral("】╀"))));
+        QCOMPARE(env->opened(), (QStringList{file, file}));
+    }
+
+    void drawingTurnsIntoInkedCells()
+    {
+        auto *pad = get<CanvasView>("Picture2");
+        click("Option4");
+        QVERIFY(!get("Text2")->isEnabled() && !get("Check1")->isEnabled());
+        QTest::mouseClick(pad, Qt::LeftButton, {}, gridPoint(10, 10));
+        QCOMPARE(ink("Picture2"), 0);  // a lone click leaves nothing
+        // A slow stroke along row 5 from column 3 to 8.
+        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(3, 5));
+        for (qreal c = 3; c <= 8; c += 0.25)
+            QTest::mouseMove(pad, gridPoint(c, 5));
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, gridPoint(8, 5));
+        click("Command1");
+        QCOMPARE(form->art().split(QStringLiteral("\r\n"))[5], QStringLiteral("▓▓▓顶顶顶顶顶顶▓▓▓▓▓▓▓▓▓▓▓▓"));
+        QCOMPARE(form->art().count(QStringLiteral("顶")), 6);
+    }
+
+    void releaseEndsTheStroke()
+    {
+        auto *pad = get<CanvasView>("Picture2");
+        click("Option4");
+        // Released outside the canvas: moving back in draws nothing.
+        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
+        QTest::mouseMove(pad, QPoint(200, 200));
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(200, 200));
+        QTest::mouseMove(pad, gridPoint(5, 5));
+        QCOMPARE(ink("Picture2"), 0);
+        // Two buttons held, one released: the pen is up.
+        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
+        QTest::mousePress(pad, Qt::RightButton, {}, gridPoint(2, 2));
+        QTest::mouseRelease(pad, Qt::RightButton, {}, gridPoint(2, 2));
+        QTest::mouseMove(pad, gridPoint(6, 6));
+        QCOMPARE(ink("Picture2"), 0);
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, gridPoint(6, 6));
+        // In text mode the pen never draws.
+        click("Option3");
+        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
+        QTest::mouseMove(pad, gridPoint(6, 6));
+        QCOMPARE(ink("Picture2"), 0);
+    }
+
+    void modeSwitchBlanksThePad()
+    {
+        get<QCheckBox>("Check1")->setCheckState(Qt::Checked);
+        get<QLineEdit>("Text2")->setText(QStringLiteral("爱"));
+        click("Command1");
+        QVERIFY(ink("Picture2") > 0);
+        click("Option4");
+        QCOMPARE(ink("Picture2") + ink("Picture1"), 0);
+        click("Option3");
+        QCOMPARE(get<QLineEdit>("Text2")->text(), QStringLiteral("爱"));
+        QVERIFY(get("Text2")->isEnabled() && get("Check1")->isEnabled());
+        QCOMPARE(get<QCheckBox>("Check1")->checkState(), Qt::Checked);
+    }
+
+    void copyPutsExactlyTheArt()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        click("Command2");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        click("Command1");
+        get("Text3")->setFocus();
+        click("Command2");
+        QCOMPARE(QGuiApplication::clipboard()->text(), form->art());
+        QCOMPARE(get<QPlainTextEdit>("Text1")->textCursor().selectedText().size(), 483 - 21);
+        QCOMPARE(QApplication::focusWidget(), get("Text3"));
+    }
+
+    void exitKeepsOtherWindows()
+    {
+        click("Command5");
+        frmAbout *about = TestEnv::window<frmAbout>();
+        QVERIFY(about && about->isVisible());
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!form->isVisible());  // an access key clicks after a short press animation
+        QVERIFY(about->isVisible());
+        QCOMPARE(count(), QByteArray(" 2 \r\n"));
+        about->close();
     }
 };
 

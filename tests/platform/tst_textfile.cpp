@@ -1,8 +1,6 @@
 #include "testenv.h"
 #include "textfile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 class TestTextFile : public QObject
@@ -21,12 +19,6 @@ private slots:
         QCOMPARE(TextFile::encode(emoji, TextFile::Fallback::Utf8WithBom), QByteArray("\xEF\xBB\xBF") + emoji.toUtf8());
     }
 
-    void numberLines()
-    {
-        QCOMPARE(TextFile::numberLine(1), QStringLiteral(" 1 "));
-        QCOMPARE(TextFile::numberLine(-12), QStringLiteral("-12 "));
-    }
-
     void firstLineKeepsSpaces()
     {
         TestEnv env;
@@ -37,18 +29,6 @@ private slots:
         TestEnv::writeAll(path, "no line end");
         QCOMPARE(TextFile::readFirstLine(path), QStringLiteral("no line end"));
         QVERIFY(!TextFile::readFirstLine(env.home() + QStringLiteral("/missing")).has_value());
-    }
-
-    void failedWriteReportsReason()
-    {
-        TestEnv env;
-        // A file where a folder should be: the write cannot succeed, even as root.
-        const QString blocker = env.home() + QStringLiteral("/blocker");
-        TestEnv::writeAll(blocker, "x");
-        QString why;
-        QVERIFY(!TextFile::writeLines(blocker + QStringLiteral("/f.txt"), {QStringLiteral("new")}, &why));
-        QVERIFY(!why.isEmpty());
-        QCOMPARE(TestEnv::readAll(blocker), QByteArray("x"));
     }
 };
 

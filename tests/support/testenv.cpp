@@ -49,6 +49,15 @@ void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+int TestEnv::count(const QImage &image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
 namespace {
 struct Pending
 {
@@ -112,11 +121,6 @@ void Modal::prompt(const QString &text, QStringList *titles)
         titles);
 }
 
-void Modal::cancelPrompt()
-{
-    answer([](QWidget *) {});
-}
-
 void Modal::press(const QString &buttonText, QStringList *texts)
 {
     answer(
@@ -129,15 +133,4 @@ void Modal::press(const QString &buttonText, QStringList *texts)
             }
         },
         texts);
-}
-
-QString artOf(const QStringList &rows, const QString &ink, const QString &blank)
-{
-    QString out;
-    for (const QString &row : rows) {
-        for (QChar c : row)
-            out += c == QLatin1Char('#') ? ink : blank;
-        out += QStringLiteral("\r\n");
-    }
-    return out;
 }

@@ -2,6 +2,8 @@
 
 #include "artsource.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,6 +28,16 @@ public:
 
     static QByteArray readAll(const QString &path);
     static void writeAll(const QString &path, const QByteArray &bytes);
+    // Pixels of exactly this colour (alpha ignored).
+    static int count(const QImage &image, QRgb colour);
+    // The open top-level window of that class, if any.
+    template <typename T> static T *window()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *t = qobject_cast<T *>(w))
+                return t;
+        return nullptr;
+    }
 
 public slots:
     void open(const QUrl &url);
@@ -45,7 +57,6 @@ public:
     static void answer(std::function<void(QWidget *)> handler, QStringList *texts = nullptr);
     // A prompt box answered with text (accepted), or cancelled.
     static void prompt(const QString &text, QStringList *titles = nullptr);
-    static void cancelPrompt();
     // Forgets answers that no box asked for.
     static void clear();
     // A message or question box: clicks the button with that role's text
@@ -61,6 +72,3 @@ struct FakeArt : ArtSource
     QString art() const override { return text; }
     QString glyphText() const override { return glyph; }
 };
-
-// Art from rows of '#' (ink) and anything else (blank), CR LF after each.
-QString artOf(const QStringList &rows, const QString &ink, const QString &blank);

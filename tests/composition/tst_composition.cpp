@@ -1,0 +1,234 @@
+// The canvas and the composition: sampling, ink, strokes and whole runs.
+#include "canvas.h"
+#include "composer.h"
+#include "fonts.h"
+#include "snapshotfile.h"
+#include "testenv.h"
+
+#include <QTest>
+
+namespace {
+const QSize Small(20, 20), Large(111, 111);
+
+QString grid(const QStringList &rows)
+{
+    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+QStringList blankGrid()
+{
+    return QStringList(21, QString(21, QLatin1Char('.')));
+}
+}
+
+class TestComposition : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<Canvas> small, large;
+    CompositionInput input;
+    bool started = false;
+    QList<int> rows;
+
+    QString compose(const QString &snapshot = QString(), Composer::Result *result = nullptr)
+    {
+        QString art;
+        started = false;
+        rows.clear();
+        SnapshotFile file(snapshot.isEmpty() ? env->home() + QStringLiteral("/qbx.jpg") : snapshot);
+        const Composer::Result r = Composer(*small, *large).run(
+            input, file, [this] { started = true; },
+            [this, &art](int row, const QString &text) {
+                rows << row;
+                art += text;
+            });
+        if (result)
+            *result = r;
+        return art;
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        small = std::make_unique<Canvas>(Small, 20, 20);
+        large = std::make_unique<Canvas>(Large, 20, 20);
+        large->setPenWidth(7);
+        input = CompositionInput();
+        input.glyph = QStringLiteral("顶");
+        input.foreground = QStringLiteral("#");
+        input.background = QStringLiteral(".");
+        input.fontName = QStringLiteral("幼圆");
+    }
+
+    void sampling_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("pixel");  // painted in colour
+        QTest::addColumn<QRgb>("colour");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<qint64>("expected");
+        const QRgb black = qRgb(0, 0, 0);
+        QTest::newRow("small: one unit is one pixel") << Small << QPoint(7, 3) << black << QPointF(7, 3) << qint64(0);
+        QTest::newRow("small: neighbour is white") << Small << QPoint(7, 3) << black << QPointF(8, 3) << qint64(0xFFFFFF);
+        QTest::newRow("small: column 20 is outside") << Small << QPoint(19, 0) << black << QPointF(20, 0) << qint64(-1);
+        QTest::newRow("small: row 20 is outside") << Small << QPoint(0, 19) << black << QPointF(0, 20) << qint64(-1);
+        QTest::newRow("near black is not ink") << Small << QPoint(0, 0) << qRgb(1, 1, 1) << QPointF(0, 0) << qint64(0x010101);
+        QTest::newRow("red in the low byte") << Small << QPoint(1, 0) << qRgb(0x12, 0x34, 0x56) << QPointF(1, 0) << qint64(0x563412);
+        QTest::newRow("large: point 1 is pixel 5") << Large << QPoint(5, 5) << black << QPointF(1, 1) << qint64(0);
+        QTest::newRow("large: point 3 is pixel 16") << Large << QPoint(16, 5) << black << QPointF(3, 1) << qint64(0);
+        QTest::newRow("large: point 19 is pixel 105") << Large << QPoint(105, 105) << black << QPointF(19, 19) << qint64(0);
+    }
+
+    void sampling()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QPoint, pixel);
+        QFETCH(QRgb, colour);
+        QFETCH(QPointF, at);
+        QFETCH(qint64, expected);
+        Canvas canvas(size, 20, 20);
+        QImage image = canvas.snapshot();
+        image.setPixel(pixel, colour);
+        canvas.setBackgroundPicture(image);
+        QCOMPARE(canvas.pixel(at.x(), at.y()), expected);
+    }
+
+    void inkIsPureBlackAndThinStrokesSurviveShrinking()
+    {
+        large->setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 80, true));
+        large->printText(QStringLiteral("顶"));
+        const int ink = TestEnv::count(large->image(), 0);
+        QVERIFY(ink > 500);
+        QCOMPARE(ink + TestEnv::count(large->image(), 0xFFFFFF), 111 * 111);
+
+        QImage line = Canvas(Large, 20, 20).snapshot();
+        for (int y = 0; y < 111; ++y)
+            line.setPixel(50, y, qRgb(0, 0, 0));  // one pixel wide
+        small->shrinkCopy(line);
+        QCOMPARE(TestEnv::count(small->image(), 0), 20);
+        QCOMPARE(small->pixel(9, 19), qint64(0));
+    }
+
+    void dotIsSevenAcrossAndClipped()
+    {
+        large->dot(10, 10);  // centre pixel 55
+        QCOMPARE(TestEnv::count(large->image(), 0), 37);
+        QCOMPARE(large->image().pixel(52, 55) & 0xFFFFFF, 0u);
+        QVERIFY((large->image().pixel(51, 55) & 0xFFFFFF) != 0);
+        large->clear();
+        large->dot(0, 0);
+        QCOMPARE(TestEnv::count(large->image(), 0), 13);  // the quarter that falls inside
+    }
+
+    void glyphs_data()
+    {
+        QTest::addColumn<QString>("glyph");
+        QTest::addColumn<bool>("shrink");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("顶, 14 pt print") << QStringLiteral("顶") << false << QStringList{
+            QStringLiteral("....................."),
+            QStringLiteral("....................."),
+            QStringLiteral("....................."),
+            QStringLiteral("###################.."),
+            QStringLiteral("###################.."),
+            QStringLiteral("....##.....###......."),
+            QStringLiteral("....##...#########..."),
+            QStringLiteral("....##...#########..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.##.###..."),
+            QStringLiteral("....##...##.######..."),
+            QStringLiteral("....##...#######....."),
+            QStringLiteral(".#####....###.###...."),
+            QStringLiteral("..###...####...####.."),
+            QStringLiteral("......#####.....###.."),
+            QStringLiteral("....................."),
+        };
+        QTest::newRow("顶, 80 pt rendering shrunk") << QStringLiteral("顶") << true << QStringList{
+            QStringLiteral("....................."),
+            QStringLiteral("....................."),
+            QStringLiteral("....................."),
+            QStringLiteral(".......###......###.."),
+            QStringLiteral("###################.."),
+            QStringLiteral("#########..###...##.."),
+            QStringLiteral("...###.....###......."),
+            QStringLiteral("...###...#########..."),
+            QStringLiteral("...###...#########..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...##.##.###..."),
+            QStringLiteral("...###...#########..."),
+            QStringLiteral("...###...########...."),
+            QStringLiteral(".#####...#########..."),
+            QStringLiteral(".####..#####...####.."),
+            QStringLiteral("....................."),
+        };
+        QTest::newRow("empty glyph") << QString() << false << blankGrid();
+    }
+
+    void glyphs()
+    {
+        QFETCH(QString, glyph);
+        QFETCH(bool, shrink);
+        QFETCH(QStringList, expected);
+        input.glyph = glyph;
+        input.shrink = shrink;
+        QCOMPARE(compose(), grid(expected));
+        QCOMPARE(rows, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    }
+
+    void cellTexts()
+    {
+        const QString plain = compose();
+        input.foreground = QStringLiteral("前景前景前景前景");
+        input.background = QStringLiteral("  ");
+        QString expected = plain;
+        expected.replace(QLatin1Char('#'), input.foreground).replace(QLatin1Char('.'), input.background);
+        QCOMPARE(compose(), expected);
+        input.foreground.clear();
+        input.background.clear();
+        QCOMPARE(compose(), QStringLiteral("\r\n").repeated(21));
+    }
+
+    void drawingModeSamplesTheLargeCanvas()
+    {
+        for (qreal x = 2; x <= 6; x += 0.1)
+            large->dot(x, 4);  // a stroke along row 4, columns 2 to 6
+        input.textMode = false;
+        input.shrink = true;  // no effect in drawing mode
+        QStringList expected = blankGrid();
+        expected[4] = QStringLiteral("..#####..............");
+        QCOMPARE(compose(), grid(expected));
+        QVERIFY(TestEnv::readAll(env->home() + QStringLiteral("/qbx.jpg")).startsWith("BM"));
+        QCOMPARE(small->pixel(4, 4), qint64(0));
+        // The drawing stays: the next run, reading the file back, sees it again.
+        QCOMPARE(compose(), grid(expected));
+    }
+
+    void failuresLeaveTheArtAlone()
+    {
+        TestEnv::writeAll(env->home() + QStringLiteral("/blocker"), "x");
+        Composer::Result result;
+        QVERIFY(compose(env->home() + QStringLiteral("/blocker/qbx.jpg"), &result).isEmpty());
+        QCOMPARE(result.failure, Composer::Failure::WorkFile);
+        QVERIFY(result.detail.contains(QStringLiteral("qbx.jpg")));
+        QVERIFY(!started);
+        input.background = QString(10000, QLatin1Char('x'));
+        compose(QString(), &result);
+        QCOMPARE(result.failure, Composer::Failure::TooLarge);
+        QVERIFY(!started);
+    }
+};
+
+QTEST_MAIN(TestComposition)
+#include "tst_composition.moc"

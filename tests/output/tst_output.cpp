@@ -1,0 +1,323 @@
+// The output windows: the image view's colours and printing, the save
+// window's files, names and folders, and the picture combination.
+#include "canvas.h"
+#include "colorcodes.h"
+#include "folderlist.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "outputwindows.h"
+#include "testenv.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF;
+
+QRgb at(const Canvas &area, int x, int y)
+{
+    return area.image().pixel(x, y) & 0xFFFFFF;
+}
+
+// A picture of two halves, left and right.
+void writePicture(const QString &path, QSize size, QColor left, QColor right)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, size.width() / 2, size.height(), left);
+    painter.fillRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height(), right);
+    painter.end();
+    image.save(path, "BMP");
+}
+}
+
+class TestOutput : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<TestEnv> env;
+    FakeArt art;
+    std::unique_ptr<OutputWindows> windows;
+
+    Canvas &area() { return windows->imageView()->pictureArea(); }
+    void press(QWidget *window, const char *button) { window->findChild<QPushButton *>(button)->click(); }
+    void setColours(const QString &back, const QString &text)
+    {
+        Modal::prompt(back);
+        Modal::prompt(text);
+        press(windows->imageView(), "Command2");
+    }
+    template <typename T> T *saveWidget(const char *name) { return windows->saveWindow()->findChild<T *>(name); }
+    void saveAs(const QString &name)
+    {
+        saveWidget<QLineEdit>("Text1")->setText(name);
+        press(windows->saveWindow(), "Command1");
+    }
+    QByteArray remembered() { return TestEnv::readAll(env->workFile(QStringLiteral("qbx.ini"))); }
+    void combine(const QString &name, const QString &answer)
+    {
+        windows->showCombine();
+        auto *files = windows->combineWindow()->findChild<QListWidget *>("File1");
+        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+        Modal::prompt(answer);
+        press(windows->combineWindow(), "Command1");
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        art.text = QStringLiteral("■■■■■■■■\r\n").repeated(21);
+        windows = std::make_unique<OutputWindows>(&art);
+    }
+    void cleanup()
+    {
+        windows.reset();
+        env.reset();
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("rounded");  // 0 for none
+        QTest::addColumn<int>("exact");
+        QTest::newRow("whole") << QStringLiteral("2") << 2 << 2;
+        QTest::newRow("2.4") << QStringLiteral("2.4") << 2 << 0;
+        QTest::newRow("half to even down") << QStringLiteral("2.5") << 2 << 0;
+        QTest::newRow("half to even up") << QStringLiteral("3.5") << 4 << 0;
+        QTest::newRow("1.0") << QStringLiteral("1.0") << 1 << 1;
+        QTest::newRow("spaces") << QStringLiteral(" 7 ") << 7 << 7;
+        QTest::newRow("negative") << QStringLiteral("-1") << -1 << 0;
+        QTest::newRow("empty (Cancel)") << QString() << 0 << 0;
+        QTest::newRow("not a number") << QStringLiteral("abc") << 0 << 0;
+        QTest::newRow("too large") << QStringLiteral("1e9") << 0 << 0;
+        QTest::newRow("full-width digit") << QStringLiteral("８") << 0 << 0;
+    }
+
+    void answers()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, rounded);
+        QFETCH(int, exact);
+        QCOMPARE(ColorCodes::rounded(answer).value_or(0), rounded);
+        QCOMPARE(ColorCodes::exact(answer).value_or(0), exact);
+    }
+
+    void imageViewPrintsInChosenColours()
+    {
+        windows->showImageView();
+        QVERIFY(windows->existingImageView()->isVisible());
+        QCOMPARE(area().size(), QSize(261, 237));
+        setColours(QStringLiteral("1"), QStringLiteral("6"));  // the defaults
+        QVERIFY(TestEnv::count(area().image(), Magenta) > 100);
+        QCOMPARE(at(area(), 258, 2), White);
+        const int lines = area().textPosition().y();
+
+        // 0 and 9 change nothing: the area stays and the text goes below.
+        const QImage before = area().image();
+        QStringList titles;
+        Modal::prompt(QStringLiteral("0"), &titles);
+        Modal::prompt(QStringLiteral("9"), &titles);
+        press(windows->imageView(), "Command2");
+        QCOMPARE(titles, (QStringList{QStringLiteral("请设置图片背景色"), QStringLiteral("请设置文字颜色")}));
+        QCOMPARE(area().image(), before);
+        QCOMPARE(area().textPosition().y(), 2 * lines);
+
+        // A valid background erases and prints from the top again; 7 is 4's blue.
+        setColours(QStringLiteral("7"), QStringLiteral("abc"));
+        QCOMPARE(at(area(), 258, 2), Blue);
+        QVERIFY(TestEnv::count(area().image(), Magenta) > 100);
+        QCOMPARE(area().textPosition().y(), lines);
+    }
+
+    void imageViewReopensEmpty()
+    {
+        windows->showImageView();
+        Form3 *first = windows->existingImageView();
+        const QImage empty = area().image();
+        setColours(QStringLiteral("8"), QStringLiteral("1"));
+        windows->showImageView();
+        QCOMPARE(windows->existingImageView(), first);  // brought up with its picture
+        QVERIFY(area().image() != empty);
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        QTest::keyClick(first, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!windows->existingImageView());
+        QCOMPARE(area().image(), empty);
+    }
+
+    void savesTextInGbkOrUtf8()
+    {
+        art.text = QStringLiteral("顶▓\r\n▓顶\r\n");
+        windows->showSaveText();
+        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存为TXT文本文件"));
+        QCOMPARE(saveWidget<QLineEdit>("Text1")->text(), QStringLiteral("顶"));
+        QCOMPARE(saveWidget<FolderList>("Dir1")->path(), env->home());
+        press(windows->saveWindow(), "Command1");
+        const QString file = env->home() + QStringLiteral("/顶.txt");
+        QCOMPARE(TestEnv::readAll(file), TextFile::encodeGbk(art.text) + "\r\n");
+        QCOMPARE(env->opened(), QStringList{file});
+        QTRY_VERIFY(!windows->saveWindow());
+        QCOMPARE(remembered(), (env->home() + QStringLiteral("/\r\n")).toUtf8());
+        // An emoji has no GBK code: the file is UTF-8 with a byte-order mark.
+        art.text = QStringLiteral("😀▓\r\n");
+        windows->showSaveText();
+        saveAs(QStringLiteral("emoji"));
+        QCOMPARE(TestEnv::readAll(env->home() + QStringLiteral("/emoji.txt")),
+                 QByteArray("\xEF\xBB\xBF") + (art.text + QStringLiteral("\r\n")).toUtf8());
+    }
+
+    void saveNamesAsTyped()
+    {
+        windows->showSaveText();
+        saveAs(QStringLiteral("abc.txt"));
+        QVERIFY(QFileInfo::exists(env->home() + QStringLiteral("/abc.txt.txt")));
+        windows->showSaveText();
+        saveAs(QString());
+        QVERIFY(QFileInfo::exists(env->home() + QStringLiteral("/.txt")));
+        windows->showSaveText();
+        saveWidget<QLineEdit>("Text1")->setText(QStringLiteral("enter"));
+        QTest::keyClick(saveWidget<QLineEdit>("Text1"), Qt::Key_Return);
+        QVERIFY(QFileInfo::exists(env->home() + QStringLiteral("/enter.txt")));
+    }
+
+    void saveRefusesSeparatorsAndAsksBeforeReplacing()
+    {
+        windows->showSaveText();
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        saveAs(QStringLiteral("../escape"));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(!QFileInfo::exists(QFileInfo(env->home()).path() + QStringLiteral("/escape.txt")));
+        const QString file = env->home() + QStringLiteral("/old.txt");
+        TestEnv::writeAll(file, "old");
+        Modal::press(QStringLiteral("否(&N)"));
+        saveAs(QStringLiteral("old"));
+        QCOMPARE(TestEnv::readAll(file), QByteArray("old"));
+        Modal::press(QStringLiteral("是(&Y)"));
+        saveAs(QStringLiteral("old"));
+        QCOMPARE(TestEnv::readAll(file), TextFile::encodeGbk(art.text) + "\r\n");
+    }
+
+    void failedSaveKeepsWindowAndFolder()
+    {
+        const QString gone = env->home() + QStringLiteral("/gone");
+        QDir().mkpath(gone);
+        windows->showSaveText();
+        saveWidget<FolderList>("Dir1")->setPath(gone);
+        QDir(gone).removeRecursively();
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        saveAs(QStringLiteral("x"));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(windows->saveWindow()->isVisible());
+        QVERIFY(remembered().isEmpty());
+    }
+
+    void saveRemembersTheFolder()
+    {
+        const QString docs = env->home() + QStringLiteral("/文档");
+        QDir().mkpath(docs);
+        windows->showSaveText();
+        saveWidget<FolderList>("Dir1")->setPath(docs);
+        saveAs(QStringLiteral("a"));
+        windows->showSaveText();
+        QCOMPARE(saveWidget<FolderList>("Dir1")->path(), docs);
+        press(windows->saveWindow(), "Command2");  // 取消 writes nothing
+        QTRY_VERIFY(!windows->saveWindow());
+    }
+
+    void savesPictureAsJpeg()
+    {
+        windows->showSavePicture();
+        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        saveAs(QStringLiteral("abc"));
+        // With no image view open, a hidden one is made and its empty area saved.
+        QVERIFY(windows->existingImageView() && !windows->existingImageView()->isVisible());
+        const QString file = env->home() + QStringLiteral("/abc.jpg");
+        QVERIFY(TestEnv::readAll(file).startsWith("\xFF\xD8\xFF"));
+        QCOMPARE(QImageReader(file).read().size(), Form3::PictureSize);
+    }
+
+    void captionChoosesTheSaveMode()
+    {
+        windows->showSavePicture();
+        windows->showSaveText();
+        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        windows->saveWindow()->close();
+        QTRY_VERIFY(!windows->saveWindow());
+        windows->showSaveText();
+        windows->showSavePicture();
+        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+    }
+
+    void combinesPictures()
+    {
+        writePicture(env->home() + QStringLiteral("/wide.bmp"), QSize(100, 50), Qt::red, Qt::blue);
+        writePicture(env->home() + QStringLiteral("/PHOTO.JPG"), QSize(40, 40), Qt::black, Qt::black);
+        TestEnv::writeAll(env->home() + QStringLiteral("/notes.txt"), "text");
+        windows->showCombine();
+        auto *files = windows->combineWindow()->findChild<QListWidget *>("File1");
+        QCOMPARE(files->count(), 2);  // pictures only, whatever the letter case
+        QCOMPARE(files->item(0)->text(), QStringLiteral("PHOTO.JPG"));
+
+        // The default answer prints white over the picture.
+        combine(QStringLiteral("PHOTO.JPG"), QStringLiteral("1"));
+        QTRY_VERIFY(!windows->combineWindow());
+        QVERIFY(TestEnv::count(area().image(), White) > 100);
+        QCOMPARE(at(area(), 250, 230), 0u);
+        QVERIFY(area().textPosition().y() > 200);  // flattening keeps the text position
+        QCOMPARE(remembered(), (env->home() + QStringLiteral("/\r\n")).toUtf8());
+
+        // A second picture replaces the first, stretched over the whole area.
+        art.text.clear();
+        combine(QStringLiteral("wide.bmp"), QStringLiteral("2.5"));  // no code: the colour stays
+        QCOMPARE(at(area(), 5, 5), Red);
+        QCOMPARE(at(area(), 5, 230), Red);
+        QCOMPARE(at(area(), 255, 230), Blue);
+        QVERIFY(area().foreColor() == QColor(Qt::white));
+
+        // A later 设置 shows the combined picture again under a new printout.
+        setColours(QStringLiteral("3"), QStringLiteral("8"));
+        QCOMPARE(at(area(), 255, 230), Blue);
+        QVERIFY(area().foreColor() == QColor(Qt::black));
+    }
+
+    void combinesIntoAHiddenViewAfterClose()
+    {
+        writePicture(env->home() + QStringLiteral("/wide.bmp"), QSize(100, 50), Qt::red, Qt::blue);
+        windows->showImageView();
+        windows->existingImageView()->close();
+        QTRY_VERIFY(!windows->existingImageView());
+        art.text.clear();
+        combine(QStringLiteral("wide.bmp"), QStringLiteral("1"));
+        Form3 *hidden = windows->existingImageView();
+        QVERIFY(hidden && !hidden->isVisible());
+        windows->showImageView();
+        QCOMPARE(windows->existingImageView(), hidden);
+        QCOMPARE(at(hidden->pictureArea(), 5, 5), Red);
+    }
+
+    void combineWithoutSelectionKeepsEverything()
+    {
+        windows->showImageView();
+        const QImage before = area().image();
+        windows->showCombine();
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        press(windows->combineWindow(), "Command1");
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(windows->combineWindow()->isVisible());
+        QCOMPARE(area().image(), before);
+        QVERIFY(remembered().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestOutput)
+#include "tst_output.moc"
