@@ -59,9 +59,13 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     blueLabel(this, "Label2", twips(1050, 687, 4455, 255), QStringLiteral("软件作者：Tessellon开发组，用心拼好每一个字"));
     blueLabel(this, "Label1", twips(1050, 993, 3975, 255), QStringLiteral("我的邮箱：tessellon@example.org"));
     blueLabel(this, "lblDescription", twips(1050, 1320, 3885, 210), QStringLiteral("Tessellon加强版："));
-    blueLabel(this, "Label3", twips(1050, 1560, 3975, 735),
-              QStringLiteral("本软件是一款以字或以图拼图(文字图形)的工具，可以在聊天时使用。本软件的图像功能可以将最终拼出来的文字以图形的形式展现出来。总之此软件是一款很好完的拼字软件。"),
-              true);
+    // The description wraps to four lines: set them as close as 宋体's, and let
+    // the label reach down to the separator so the last line is not cut.
+    QLabel *description = blueLabel(
+        this, "Label3", QRect(twips(1050), twips(1560), twips(3975), twips(2445) - twips(1560) - 3),
+        QStringLiteral("本软件是一款以字或以图拼图(文字图形)的工具，可以在聊天时使用。本软件的图像功能可以将最终拼出来的文字以图形的形式展现出来。总之此软件是一款很好完的拼字软件。"),
+        true);
+    description->setText(QStringLiteral("<p style=\"line-height: 80%\">%1</p>").arg(description->text()));
     line(this, "Line1(1)", QRect(twips(90), twips(2445), twips(5654) - twips(90) + 1, 1), QColor(0x80, 0x80, 0x80));
     line(this, "Line1(0)", QRect(twips(105), twips(2460), twips(5654) - twips(105) + 1, 2), Qt::white);
     blueLabel(this, "lblDisclaimer", twips(255, 2625, 3630, 825),

@@ -23,12 +23,16 @@ void Form1::Text2_Change()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    // A click is the left button; the right one keeps its menu (to paste).
+    const auto *mouse = dynamic_cast<QMouseEvent *>(event);
+    if (!mouse || mouse->button() != Qt::LeftButton)
+        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         // A click into a box empties it, every time; Tab into it does not.
         if (watched == Text2 || watched == Text3 || watched == Text4)
             static_cast<QLineEdit *>(watched)->clear();
     } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture3) {
-        if (Picture3->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        if (Picture3->rect().contains(mouse->position().toPoint()))
             Picture3_Click();
         return true;
     }
