@@ -40,7 +40,24 @@ QByteArray hugeBitmap()
 class TestBadInput : public QObject
 {
     Q_OBJECT
+private:
+    std::unique_ptr<TestEnv> env;
+    FakeArt art;
+    std::unique_ptr<OutputWindows> windows;
+
 private slots:
+    void init()
+    {
+        env = std::make_unique<TestEnv>();
+        art.text = QStringLiteral("■\r\n");
+        windows = std::make_unique<OutputWindows>(&art);
+    }
+    void cleanup()
+    {
+        windows.reset();
+        env.reset();
+    }
+
     void rememberedFolder_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -53,22 +70,18 @@ private slots:
     void rememberedFolder()
     {
         QFETCH(QByteArray, line);
-        TestEnv env;
-        QDir().mkpath(QFileInfo(env.workFile(QStringLiteral("qbx.ini"))).path());
-        TestEnv::writeAll(env.workFile(QStringLiteral("qbx.ini")), line);
-        FakeArt art;
-        OutputWindows windows(&art);
-        windows.showSaveText();
-        QCOMPARE(windows.saveWindow()->findChild<FolderList *>("Dir1")->path(), env.home());
-        windows.showCombine();
-        QCOMPARE(windows.combineWindow()->findChild<FolderList *>("Dir1")->path(), env.home());
+        QDir().mkpath(QFileInfo(env->workFile(QStringLiteral("qbx.ini"))).path());
+        TestEnv::writeAll(env->workFile(QStringLiteral("qbx.ini")), line);
+        windows->showSaveText();
+        QCOMPARE(windows->saveWindow()->findChild<FolderList *>("Dir1")->path(), env->home());
+        windows->showCombine();
+        QCOMPARE(windows->combineWindow()->findChild<FolderList *>("Dir1")->path(), env->home());
     }
 
     void workingFolderUnwritable()
     {
-        TestEnv env;
         // A file where the working folder belongs: nothing can be written there, even as root.
-        const QString folder = env.home() + QStringLiteral("/.local/share/Tessellon");
+        const QString folder = env->home() + QStringLiteral("/.local/share/Tessellon");
         QDir().mkpath(QFileInfo(folder).path());
         TestEnv::writeAll(folder, "keep me");
         Form1 form;
@@ -86,7 +99,7 @@ private slots:
         for (const QString &text : texts)
             QVERIFY2(chinese(text), qPrintable(text));
         QVERIFY(texts[0].contains(QStringLiteral("qbx.jpg")));
-        QVERIFY(env.opened().isEmpty());
+        QVERIFY(env->opened().isEmpty());
         form.close();
         QCOMPARE(TestEnv::readAll(folder), QByteArray("keep me"));
     }
@@ -105,24 +118,20 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        TestEnv env;
-        TestEnv::writeAll(env.home() + QLatin1Char('/') + name, bytes);
-        FakeArt art;
-        art.text = QStringLiteral("■\r\n");
-        OutputWindows windows(&art);
-        windows.showImageView();
-        const QImage before = windows.existingImageView()->pictureArea().image();
-        windows.showCombine();
-        auto *files = windows.combineWindow()->findChild<QListWidget *>("File1");
+        TestEnv::writeAll(env->home() + QLatin1Char('/') + name, bytes);
+        windows->showImageView();
+        const QImage before = windows->existingImageView()->pictureArea().image();
+        windows->showCombine();
+        auto *files = windows->combineWindow()->findChild<QListWidget *>("File1");
         files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
         QStringList texts;
         Modal::press(QStringLiteral("确定"), &texts);
-        windows.combineWindow()->findChild<QPushButton *>("Command1")->click();
+        windows->combineWindow()->findChild<QPushButton *>("Command1")->click();
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains(name) && chinese(texts[0]));
-        QVERIFY(windows.combineWindow()->isVisible());
-        QCOMPARE(windows.existingImageView()->pictureArea().image(), before);
-        QVERIFY(!QFileInfo::exists(env.workFile(QStringLiteral("qbx.ini"))));
+        QVERIFY(windows->combineWindow()->isVisible());
+        QCOMPARE(windows->existingImageView()->pictureArea().image(), before);
+        QVERIFY(!QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
     }
 
     void megabytePastes_data()
@@ -138,7 +147,6 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(bool, refused);
-        TestEnv env;
         Form1 form;
         form.show();
         form.findChild<QPushButton *>("Command1")->click();
@@ -166,20 +174,16 @@ private slots:
 
     void saveIntoReadOnlyFolder()
     {
-        TestEnv env;
-        FakeArt art;
-        art.text = QStringLiteral("■\r\n");
-        OutputWindows windows(&art);
-        windows.showSaveText();
+        windows->showSaveText();
         // Not even root may create files here.
-        QVERIFY(windows.saveWindow()->findChild<FolderList *>("Dir1")->setPath(QStringLiteral("/proc")));
+        QVERIFY(windows->saveWindow()->findChild<FolderList *>("Dir1")->setPath(QStringLiteral("/proc")));
         QStringList texts;
         Modal::press(QStringLiteral("确定"), &texts);
-        windows.saveWindow()->findChild<QPushButton *>("Command1")->click();
+        windows->saveWindow()->findChild<QPushButton *>("Command1")->click();
         QCOMPARE(texts.size(), 1);
         QVERIFY(chinese(texts[0]));
-        QVERIFY(windows.saveWindow() && windows.saveWindow()->isVisible());
-        QVERIFY(!QFileInfo::exists(env.workFile(QStringLiteral("qbx.ini"))));
+        QVERIFY(windows->saveWindow()->isVisible());
+        QVERIFY(!QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
     }
 };
 
