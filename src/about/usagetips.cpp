@@ -1,7 +1,6 @@
 #include "usagetips.h"
 
 #include "desktop.h"
-#include "textfile.h"
 #include "workfiles.h"
 
 QStringList UsageTips::lines()
@@ -22,9 +21,5 @@ QStringList UsageTips::lines()
 
 bool UsageTips::writeAndOpen(QString *error)
 {
-    const QString path = WorkFiles::path(WorkFiles::Tips);
-    if (!TextFile::writeLines(path, lines(), error))
-        return false;
-    Desktop::openDocument(path);
-    return true;
+    return Desktop::writeAndOpen(WorkFiles::path(WorkFiles::Tips), lines(), error);
 }

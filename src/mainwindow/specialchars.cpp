@@ -1,7 +1,6 @@
 #include "specialchars.h"
 
 #include "desktop.h"
-#include "textfile.h"
 #include "workfiles.h"
 
 QStringList SpecialChars::lines()
@@ -20,9 +19,5 @@ QStringList SpecialChars::lines()
 
 bool SpecialChars::writeAndOpen(QString *error)
 {
-    const QString path = WorkFiles::path(WorkFiles::CharList);
-    if (!TextFile::writeLines(path, lines(), error))
-        return false;
-    Desktop::openDocument(path);
-    return true;
+    return Desktop::writeAndOpen(WorkFiles::path(WorkFiles::CharList), lines(), error);
 }

@@ -1,6 +1,7 @@
 #include "drivelist.h"
 
 #include "drives.h"
+#include "folderlist.h"
 
 #include <QSignalBlocker>
 
@@ -8,6 +9,14 @@ DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
     addItems(Drives::roots());
     connect(this, &QComboBox::activated, this, [this](int index) { emit driveChanged(itemText(index)); });
+}
+
+void DriveList::pairWith(FolderList *folders, const QString &folder)
+{
+    connect(this, &DriveList::driveChanged, folders, &FolderList::setPath);
+    connect(folders, &FolderList::pathChanged, this, &DriveList::showDriveOf);
+    folders->setPath(folder);
+    showDriveOf(folder);
 }
 
 void DriveList::showDriveOf(const QString &path)

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class FolderList;
+
 // The writable file-system roots, as a drop-down list of drives.
 class DriveList : public QComboBox
 {
@@ -11,6 +13,8 @@ public:
     QString drive() const { return currentText(); }
     // Selects the drive that holds path, without signalling a change.
     void showDriveOf(const QString &path);
+    // Keeps this list and the folder list in step, both showing folder now.
+    void pairWith(FolderList *folders, const QString &folder);
 
 signals:
     // The user picked a drive.

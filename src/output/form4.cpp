@@ -63,8 +63,6 @@ Form4::Form4(OutputWindows &windows) : m_windows(windows)
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
 
-    connect(Drive1, &DriveList::driveChanged, Dir1, &FolderList::setPath);
-    connect(Dir1, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
     connect(Text1, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
@@ -77,9 +75,7 @@ Form4::Form4(OutputWindows &windows) : m_windows(windows)
 void Form4::Form_Load()
 {
     Text1->setText(m_windows.source().glyphText());
-    const QString folder = RememberedFolder::load();
-    Dir1->setPath(folder);
-    Drive1->showDriveOf(folder);
+    Drive1->pairWith(Dir1, RememberedFolder::load());
 }
 
 bool Form4::confirmTarget(const QString &name, const QString &file)

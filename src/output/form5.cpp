@@ -56,8 +56,6 @@ Form5::Form5(OutputWindows &windows) : m_windows(windows)
     setTabOrder(File1, Command1);
     setTabOrder(Command1, Command2);
 
-    connect(Drive1, &DriveList::driveChanged, Dir1, &FolderList::setPath);
-    connect(Dir1, &FolderList::pathChanged, Drive1, &DriveList::showDriveOf);
     connect(Dir1, &FolderList::pathChanged, this, &Form5::Dir1_Change);
     connect(File1, &QListWidget::itemDoubleClicked, this, &Form5::Command1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
@@ -68,9 +66,7 @@ Form5::Form5(OutputWindows &windows) : m_windows(windows)
 
 void Form5::Form_Load()
 {
-    const QString folder = RememberedFolder::load();
-    Dir1->setPath(folder);
-    Drive1->showDriveOf(folder);
+    Drive1->pairWith(Dir1, RememberedFolder::load());
     Dir1_Change();
 }
 

@@ -1,5 +1,7 @@
 #include "desktop.h"
 
+#include "textfile.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -8,6 +10,14 @@
 bool Desktop::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool Desktop::writeAndOpen(const QString &path, const QStringList &lines, QString *error)
+{
+    if (!TextFile::writeLines(path, lines, error))
+        return false;
+    openDocument(path);
+    return true;
 }
 
 void Desktop::copyText(const QString &text)

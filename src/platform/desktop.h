@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the program asks of the desktop: opening documents, the clipboard.
 class Desktop
@@ -9,5 +10,8 @@ public:
     // Opens the file with the program the desktop associates with its type;
     // does not wait for that program.
     static bool openDocument(const QString &path);
+    // Writes the lines as a text file (GBK, CR LF) and opens it; false, with
+    // the reason, when it cannot be written, and then nothing is opened.
+    static bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
     static void copyText(const QString &text);
 };
