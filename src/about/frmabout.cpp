@@ -44,6 +44,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     // A fixed dialog frame with a close box, kept out of the task bar.
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
+    // A tool window does not keep the program running by itself; this one
+    // must: the program ends with its last window, this one included.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setModal(false);
     setGeometry(twips(2340, 1935, 5730, 3555));
     setFixedSize(size());

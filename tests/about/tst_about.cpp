@@ -63,6 +63,7 @@ private slots:
         frmAbout *about = TestEnv::window<frmAbout>();
         QVERIFY(about);
         QCOMPARE(about->geometry(), QRect(156, 129, 382, 237));
+        QVERIFY(about->testAttribute(Qt::WA_QuitOnClose));  // keeps the program running
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QApplication::focusWidget(), about->findChild<QWidget *>("cmdOK"));
 

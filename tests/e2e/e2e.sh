@@ -135,11 +135,17 @@ check "picture saved as JPEG" wait_for 10 test "$(head -c 3 "$USER_HOME/顶.jpg"
 check "saved picture opened" wait_for 10 grep -q "顶.jpg" "$WORK/opened"
 check "folder remembered" test "$(cat "$DATA/qbx.ini" 2> /dev/null | tr -d '\r\n')" = "$USER_HOME/"
 
-# 5. 退出 of both windows ends the program and removes the working files.
+# 5. 退出 closes the main window; the program ends with its last window.
 click "$VIEW" $(middle 3000 3720 855 375)
 wait_for 10 window_gone '^处理为图像$'
+click "$MAIN" $(middle 5400 3600 975 375)
+ABOUT=$(find_window '^关于Tessellon加强版$')
+check "About window opens" test -n "$ABOUT"
 click "$MAIN" $(middle 6600 3600 975 375)
+check "main window closes" wait_for 10 window_gone '^Tessellon加强版 '
 program_ended() { ! kill -0 "$PID" 2> /dev/null; }
+check "program runs on while the About window is open" kill -0 "$PID"
+[ -n "$ABOUT" ] && click "$ABOUT" $(middle 4125 2640 1500 345)
 check "program ends with its last window" wait_for 10 program_ended
 PID=
 check "working files removed" test ! -e "$DATA/qbx.jpg" -a ! -e "$DATA/qbx.ini"
