@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QThread>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -89,7 +90,13 @@ QLabel *Form2::label(const char *name, QRect geometry, const QString &text)
 void Form2::Form_Load()
 {
     show();
-    QApplication::processEvents();
+    // Painted before the bar starts: give the window system a moment to show
+    // the window. No input is let in, here or later.
+    QElapsedTimer shown;
+    shown.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && shown.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     ProgressBar1->setMaximum(Steps);
     // Each step waits out the rest of its 10 ms, so painting the bar does
     // not stretch the 2 s.
