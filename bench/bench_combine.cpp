@@ -5,8 +5,8 @@
 #include "canvas.h"
 #include "form3.h"
 #include "imagefiles.h"
+#include "median.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
-#include <vector>
 
 namespace {
 long peakKiB()
@@ -24,19 +23,6 @@ long peakKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void makePhoto(const QString &dir)
@@ -89,8 +75,8 @@ int main(int argc, char *argv[])
     whole();
     const long wholePeak = peakKiB() - base;
 
-    const double directMs = medianMs(runs, direct);
-    const double wholeMs = medianMs(runs, whole);
+    const double directMs = medianNs(runs, direct) / 1e6;
+    const double wholeMs = medianNs(runs, whole) / 1e6;
     std::printf("decode to area size: %7.1f ms, peak +%6ld KiB\n", directMs, directPeak);
     std::printf("decode whole, scale: %7.1f ms, peak +%6ld KiB\n", wholeMs, wholePeak);
     std::printf("speed-up %.1fx (goal >= 4x), memory %.2f of the whole decode's (goal < 0.25)\n",

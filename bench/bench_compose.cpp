@@ -4,30 +4,21 @@
 #include "canvas.h"
 #include "fonts.h"
 #include "form1.h"
+#include "median.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
+// Warms the glyph caches first.
 double medianMicros(int runs, const std::function<void()> &work)
 {
-    std::vector<double> times;
-    work();  // warm the glyph caches
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    work();
+    return medianNs(runs, work) / 1000.0;
 }
 
 qint64 floorRun(Canvas &small, Canvas &large)

@@ -1,5 +1,6 @@
 // The main window: start-up and shutdown, layout, composition, the input
-// boxes, the special-character list, the drawing pad, copy and exit.
+// boxes, the special-character list, the drawing pad, copy and exit; with
+// bad count files, an unwritable working folder and huge pastes.
 #include "canvas.h"
 #include "canvasview.h"
 #include "form1.h"
@@ -288,6 +289,66 @@ private slots:
         QVERIFY(about->isVisible());
         QCOMPARE(count(), QByteArray(" 2 \r\n"));
         about->close();
+    }
+
+    void workingFolderUnwritable()
+    {
+        // A file where the working folder belongs: nothing can be written there, even as root.
+        const QString folder = env->home() + QStringLiteral("/.local/share/Tessellon");
+        QDir(folder).removeRecursively();
+        TestEnv::writeAll(folder, "keep me");
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        click("Command1");
+        Modal::press(QStringLiteral("确定"), &texts);
+        QTest::mouseClick(get("Picture3"), Qt::LeftButton);
+        click("Command5");
+        Modal::press(QStringLiteral("确定"), &texts);
+        TestEnv::window<frmAbout>()->findChild<QPushButton *>("Command1")->click();
+        QCOMPARE(texts.size(), 3);
+        for (const QString &text : texts)
+            QVERIFY2(TestEnv::chinese(text), qPrintable(text));
+        QVERIFY(texts[0].contains(QStringLiteral("qbx.jpg")));
+        QVERIFY(env->opened().isEmpty());
+        form->close();
+        TestEnv::window<frmAbout>()->close();
+        QCOMPARE(TestEnv::readAll(folder), QByteArray("keep me"));
+    }
+
+    void megabytePastes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("glyph text") << QStringLiteral("Text2") << false;
+        QTest::newRow("foreground text") << QStringLiteral("Text4") << true;
+        QTest::newRow("background text") << QStringLiteral("Text3") << true;
+    }
+
+    void megabytePastes()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, refused);
+        click("Command1");
+        const QString art = form->art();
+        auto *edit = form->findChild<QLineEdit *>(box);
+        QGuiApplication::clipboard()->setText(QString(1 << 20, QChar(0x9876)));
+        edit->clear();
+        edit->paste();
+        QCOMPARE(edit->text().size(), 1 << 20);
+        if (box == QStringLiteral("Text2"))
+            get<QLineEdit>("Text4")->setText(QStringLiteral("顶"));
+        QStringList texts;
+        if (refused)
+            Modal::press(QStringLiteral("确定"), &texts);
+        click("Command1");
+        if (refused) {
+            QCOMPARE(texts.size(), 1);
+            QVERIFY(TestEnv::chinese(texts[0]));
+            QCOMPARE(form->art(), art);
+        } else {
+            QCOMPARE(form->art().count(QStringLiteral("\r\n")), 21);
+            QVERIFY(form->art().contains(QStringLiteral("顶")));
+        }
     }
 };
 

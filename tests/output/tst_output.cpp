@@ -1,5 +1,6 @@
 // The output windows: the image view's colours and printing, the save
-// window's files, names and folders, and the picture combination.
+// window's files, names and folders, and the picture combination, fed
+// good input and bad.
 #include "canvas.h"
 #include "colorcodes.h"
 #include "folderlist.h"
@@ -10,6 +11,7 @@
 #include "testenv.h"
 #include "textfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF;
@@ -24,6 +27,18 @@ const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF
 QRgb at(const Canvas &area, int x, int y)
 {
     return area.image().pixel(x, y) & 0xFFFFFF;
+}
+
+// A bitmap whose header claims 30000 × 30000 pixels, with none behind it.
+QByteArray hugeBitmap()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB32).save(&buffer, "BMP");
+    qToLittleEndian<qint32>(30000, bytes.data() + 18);
+    qToLittleEndian<qint32>(30000, bytes.data() + 22);
+    return bytes;
 }
 
 // A picture of two halves, left and right.
@@ -207,17 +222,36 @@ private slots:
 
     void failedSaveKeepsWindowAndFolder()
     {
-        const QString gone = env->home() + QStringLiteral("/gone");
-        QDir().mkpath(gone);
         windows->showSaveText();
-        saveWidget<FolderList>("Dir1")->setPath(gone);
-        QDir(gone).removeRecursively();
+        // Not even root may create files here.
+        QVERIFY(saveWidget<FolderList>("Dir1")->setPath(QStringLiteral("/proc")));
         QStringList texts;
         Modal::press(QStringLiteral("确定"), &texts);
         saveAs(QStringLiteral("x"));
         QCOMPARE(texts.size(), 1);
+        QVERIFY(TestEnv::chinese(texts[0]));
         QVERIFY(windows->saveWindow()->isVisible());
         QVERIFY(remembered().isEmpty());
+    }
+
+    void badRememberedFolder_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("folder that is gone") << QByteArray("/no/such/folder/\r\n");
+        QTest::newRow("not a path") << QByteArray("\x01\x02 garbage \xFF\r\n");
+        QTest::newRow("relative path") << QByteArray("Documents/\r\n");
+        QTest::newRow("a megabyte line") << QByteArray(1 << 20, 'a');
+    }
+
+    void badRememberedFolder()
+    {
+        QFETCH(QByteArray, line);
+        QDir().mkpath(QFileInfo(env->workFile(QStringLiteral("qbx.ini"))).path());
+        TestEnv::writeAll(env->workFile(QStringLiteral("qbx.ini")), line);
+        windows->showSaveText();
+        QCOMPARE(saveWidget<FolderList>("Dir1")->path(), env->home());
+        windows->showCombine();
+        QCOMPARE(windows->combineWindow()->findChild<FolderList *>("Dir1")->path(), env->home());
     }
 
     void saveRemembersTheFolder()
@@ -304,15 +338,30 @@ private slots:
         QCOMPARE(at(hidden->pictureArea(), 5, 5), Red);
     }
 
-    void combineWithoutSelectionKeepsEverything()
+    void badPictures_data()
     {
+        QTest::addColumn<QString>("name");  // empty: nothing selected
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nothing selected") << QString() << QByteArray();
+        QTest::newRow("empty") << QStringLiteral("empty.jpg") << QByteArray();
+        QTest::newRow("truncated") << QStringLiteral("cut.jpg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
+        QTest::newRow("not a picture") << QStringLiteral("text.bmp") << QByteArray("just some text");
+        QTest::newRow("30000 x 30000") << QStringLiteral("huge.bmp") << hugeBitmap();
+    }
+
+    void badPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        if (!name.isEmpty())
+            TestEnv::writeAll(env->home() + QLatin1Char('/') + name, bytes);
         windows->showImageView();
         const QImage before = area().image();
-        windows->showCombine();
         QStringList texts;
         Modal::press(QStringLiteral("确定"), &texts);
-        press(windows->combineWindow(), "Command1");
+        combine(name, QStringLiteral("1"));
         QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(name) && TestEnv::chinese(texts[0]));
         QVERIFY(windows->combineWindow()->isVisible());
         QCOMPARE(area().image(), before);
         QVERIFY(remembered().isEmpty());

@@ -49,6 +49,11 @@ void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
+bool TestEnv::chinese(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+}
+
 int TestEnv::count(const QImage &image, QRgb colour)
 {
     int n = 0;

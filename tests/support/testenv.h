@@ -28,6 +28,8 @@ public:
 
     static QByteArray readAll(const QString &path);
     static void writeAll(const QString &path, const QByteArray &bytes);
+    // True when the text has Chinese characters: a message meant for the user.
+    static bool chinese(const QString &text);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
     // The open top-level window of that class, if any.

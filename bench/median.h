@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// The median of runs timings of work, in nanoseconds.
+inline double medianNs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
