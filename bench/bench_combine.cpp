@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading a 6000×4000 JPEG for the picture combination: decoded straight to
 // the picture area's size, against decoding it whole and then scaling.
 // Prints median times and the peak memory each way adds.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Median time of one whole composition in the main window, against its
 // floor: drawing the two glyph images and reading their 441 points.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_compose [runs]

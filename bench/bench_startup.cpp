@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up time (process start to the main window's first paint, less the
 // splash's deliberate 2 s) and resident memory after one composition,
 // against a bare Qt Widgets program that shows one window.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package: `cpack -G DEB` in the build folder.
 set(CPACK_PACKAGE_NAME "tessellon")
 set(CPACK_PACKAGE_VENDOR "Tessellon")

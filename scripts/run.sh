@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Tessellon加强版.
 source "$(dirname "$0")/common.sh"
 install_missing

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Re-takes the README's screenshot (the main window after one composition)
 # by running the end-to-end suite, which takes it under a private X server.
 source "$(dirname "$0")/common.sh"

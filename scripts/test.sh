@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs the whole test suite headless:
 # once as built for use, once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

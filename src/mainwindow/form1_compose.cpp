@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The composition as the main window runs it: its inputs come from the boxes,
 // the art goes into Text1 row by row.
 #include "form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input boxes, the drawing pad and its modes, and the commands.
 #include "form1.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and shutdown of the main window: the usage count, the font list
 // and the caption; removing the working files.
 #include "form1.h"

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFontDatabase>
 
 void Fonts::install()
@@ -8,7 +11,7 @@ void Fonts::install()
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("WenQuanYi Zen Hei Mono"));
     QFont::insertSubstitution(QStringLiteral("幼圆"), QStringLiteral("WenQuanYi Zen Hei"));
     QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), QStringLiteral("AR PL UKai CN"));
-    QApplication::setFont(defaultFont());
+    QGuiApplication::setFont(defaultFont());
     // Read the font list once, up front: the main window lists every family,
     // and resolving the first window's fonts is quicker with it in hand.
     QFontDatabase::families();

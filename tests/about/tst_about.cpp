@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The splash hand-over, the About window and the usage tips.
 #include "form1.h"
 #include "form2.h"

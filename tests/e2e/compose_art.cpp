@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints, as UTF-8, the art the library composes for a glyph with the main
 // window's defaults (幼圆, bold, the glyph itself as foreground, ▓ as
 // background), so a run under a real display can be compared with it.
@@ -7,14 +10,14 @@
 #include "fonts.h"
 #include "snapshotfile.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     Fonts::install();
     CompositionInput input;
     input.glyph = argc > 1 ? QString::fromUtf8(argv[1]) : QStringLiteral("顶");

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program under a private X server with a fresh data folder
 # and drives it as a user does: finds windows by caption, clicks buttons at
 # their design places, answers prompt boxes, reads the clipboard and files.

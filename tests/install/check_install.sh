@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessellon开发组
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and builds the Debian package, then checks
 # the program, its desktop entry, icons and metainfo, and the package's
 # dependencies. Usage: check_install.sh BUILD_DIR

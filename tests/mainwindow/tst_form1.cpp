@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: start-up and shutdown, layout, composition, the input
 // boxes, the special-character list, the drawing pad, copy and exit; with
 // bad count files, an unwritable working folder and huge pastes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The output windows: the image view's colours and printing, the save
 // window's files, names and folders, and the picture combination, fed
 // good input and bad.

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QFrame>
 #include <QPointF>
+#include <QStringList>
 
 class Canvas;
 
@@ -21,12 +25,17 @@ signals:
     void mousePressed(Qt::MouseButton button, QPointF position);
     void mouseMoved(QPointF position);
     void mouseReleased(Qt::MouseButton button, QPointF position);
+    // Local files dropped on the view (with setAcceptDrops(true)), in order.
+    void filesDropped(const QStringList &paths);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QPointF toUnits(QPointF widgetPos) const;

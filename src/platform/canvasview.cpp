@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "canvasview.h"
 
 #include "canvas.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 #include <QPainter>
 
 CanvasView::CanvasView(QWidget *parent, Border border) : QFrame(parent)
@@ -58,4 +63,39 @@ void CanvasView::mouseMoveEvent(QMouseEvent *event)
 void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 {
     emit mouseReleased(event->button(), toUnits(event->position()));
+}
+
+namespace {
+// The local files among the dragged URLs; a drag that carries none is refused.
+QStringList localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (data && data->hasUrls()) {
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+    }
+    return paths;
+}
+}
+
+void CanvasView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CanvasView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CanvasView::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(paths);
 }
