@@ -7,6 +7,7 @@
 #include "canvas.h"
 #include "fonts.h"
 #include "form1.h"
+#include "gridgeometry.h"
 #include "median.h"
 
 #include <QApplication>
@@ -24,17 +25,17 @@ double medianMicros(int runs, const std::function<void()> &work)
     return medianNs(runs, work) / 1000.0;
 }
 
-qint64 floorRun(Canvas &small, Canvas &large)
+qint64 floorRun(const GridGeometry &geometry, Canvas &small, Canvas &large)
 {
     small.clear();
     large.clear();
-    small.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 14, true));
-    large.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 80, true));
+    small.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), geometry.smallPoints(), true));
+    large.setFont(Fonts::canvasFont(QStringLiteral("幼圆"), geometry.largePoints(), true));
     small.printText(QStringLiteral("顶"));
     large.printText(QStringLiteral("顶"));
     qint64 sum = 0;
-    for (int r = 0; r < 21; ++r)
-        for (int c = 0; c < 21; ++c)
+    for (int r = 0; r < geometry.cells; ++r)
+        for (int c = 0; c < geometry.cells; ++c)
             sum += small.pixel(c, r);
     return sum;
 }
@@ -49,9 +50,10 @@ int main(int argc, char *argv[])
     Fonts::install();
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 300;
 
-    Canvas small(QSize(20, 20), 20, 20), large(QSize(111, 111), 20, 20);
+    const GridGeometry geometry;
+    Canvas small = geometry.smallCanvas(), large = geometry.largeCanvas();
     volatile qint64 sink = 0;
-    const double floor = medianMicros(runs, [&] { sink = sink + floorRun(small, large); });
+    const double floor = medianMicros(runs, [&] { sink = sink + floorRun(geometry, small, large); });
 
     Form1 form;
     auto *compose = form.findChild<QPushButton *>(QStringLiteral("Command1"));

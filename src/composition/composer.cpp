@@ -10,40 +10,41 @@
 #include <QDir>
 
 namespace {
-constexpr qreal LargePoints = 80;
-constexpr qreal SmallPoints = 14;
-
 Composer::Result fileFailure(const SnapshotFile &file, const QString &why)
 {
     return {Composer::Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(file.path()), why)};
 }
 }
 
-Composer::Composer(Canvas &small, Canvas &large) : m_small(small), m_large(large) {}
-
-qint64 Composer::artLength(const CompositionInput &input)
+Composer::Composer(Canvas &small, Canvas &large, GridGeometry geometry)
+    : m_small(small), m_large(large), m_geometry(geometry)
 {
-    const qint64 cell = qMax(input.foreground.size(), input.background.size());
-    return GridSize * (GridSize * cell + 2);
 }
 
-Composer::Result Composer::run(const CompositionInput &input, SnapshotFile &snapshot,
+qint64 Composer::artLength(const CompositionInput &input) const
+{
+    const qint64 cell = qMax(input.foreground.size(), input.background.size());
+    return m_geometry.cells * (m_geometry.cells * cell + 2);
+}
+
+Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snapshot,
                                const StartSink &started, const RowSink &rowDone)
 {
     if (artLength(input) > MaxArtLength)
         return {Failure::TooLarge, QString::number(artLength(input))};
 
-    // Keep what the large canvas shows in the working file.
+    // Keep what the large canvas shows (in the working file, if there is one).
     m_large.flatten();
+    const QImage shown = m_large.backgroundPicture();
     QString why;
-    if (!snapshot.write(m_large.backgroundPicture(), &why))
-        return fileFailure(snapshot, why);
+    if (snapshot && !snapshot->write(shown, &why))
+        return fileFailure(*snapshot, why);
     m_large.setBackgroundPicture(QImage());
 
     m_small.clear();
     m_large.clear();
-    m_small.setFont(Fonts::canvasFont(input.fontName, SmallPoints, input.bold));
-    m_large.setFont(Fonts::canvasFont(input.fontName, LargePoints, input.bold));
+    m_small.setFont(Fonts::canvasFont(input.fontName, m_geometry.smallPoints(), input.bold));
+    m_large.setFont(Fonts::canvasFont(input.fontName, m_geometry.largePoints(), input.bold));
 
     if (input.textMode) {
         m_small.printText(input.glyph);
@@ -51,9 +52,9 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile &snap
         if (input.shrink)
             m_small.shrinkCopy(m_large.snapshot());
     } else {
-        const QImage drawing = snapshot.read(&why);
+        const QImage drawing = snapshot ? snapshot->read(&why) : shown;
         if (drawing.isNull())
-            return fileFailure(snapshot, why);
+            return snapshot ? fileFailure(*snapshot, why) : Result{Failure::Rendering, {}};
         m_large.setBackgroundPicture(drawing);
         m_small.shrinkCopy(m_large.snapshot());
     }
@@ -64,10 +65,11 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile &snap
         started();
     const Canvas &sampled = input.textMode ? m_small : m_large;
     QString row;
-    row.reserve(GridSize * qMax(input.foreground.size(), input.background.size()) + 2);
-    for (int r = 0; r < GridSize; ++r) {
+    const int cells = m_geometry.cells;
+    row.reserve(cells * qMax(input.foreground.size(), input.background.size()) + 2);
+    for (int r = 0; r < cells; ++r) {
         row.clear();
-        for (int c = 0; c < GridSize; ++c)
+        for (int c = 0; c < cells; ++c)
             row += sampled.pixel(c, r) == 0 ? input.foreground : input.background;
         row += QStringLiteral("\r\n");
         if (rowDone)

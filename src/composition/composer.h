@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "gridgeometry.h"
+
 #include <QString>
 #include <functional>
 
@@ -21,12 +23,11 @@ struct CompositionInput
     bool textMode = true;
 };
 
-// Renders the glyph (or takes the drawing) and turns the 21 × 21 cell grid
-// into text art: 21 lines of 21 cell texts, each line ended by CR LF.
+// Renders the glyph (or takes the drawing) and turns the cell grid into text
+// art: one line of cell texts per grid row, each line ended by CR LF.
 class Composer
 {
 public:
-    static constexpr int GridSize = 21;
     // Art longer than this would freeze the window; such a run is refused.
     static constexpr qint64 MaxArtLength = 2'000'000;
 
@@ -42,15 +43,18 @@ public:
     // Called after every row with the row's text (CR LF included).
     using RowSink = std::function<void(int row, const QString &rowText)>;
 
-    Composer(Canvas &small, Canvas &large);
+    // The canvases are made by the same geometry.
+    Composer(Canvas &small, Canvas &large, GridGeometry geometry = {});
 
-    // snapshot is the working file that keeps the large canvas.
-    Result run(const CompositionInput &input, SnapshotFile &snapshot, const StartSink &started,
+    // snapshot is the working file that keeps the large canvas; without one
+    // the drawing is kept in memory only and no file is touched.
+    Result run(const CompositionInput &input, SnapshotFile *snapshot, const StartSink &started,
                const RowSink &rowDone);
 
-    static qint64 artLength(const CompositionInput &input);
+    qint64 artLength(const CompositionInput &input) const;
 
 private:
     Canvas &m_small;
     Canvas &m_large;
+    GridGeometry m_geometry;
 };

@@ -7,6 +7,7 @@
 #include "canvasview.h"
 #include "fonts.h"
 #include "frmabout.h"
+#include "gridgeometry.h"
 #include "outputwindows.h"
 #include "twips.h"
 #include "workfiles.h"
@@ -37,8 +38,8 @@ const QString RecommendSpaces = QStringLiteral("推荐使用2个或4个空格，
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent),
-      m_small(QSize(20, 20), 20, 20),
-      m_large(QSize(111, 111), 20, 20),
+      m_small(GridGeometry().smallCanvas()),
+      m_large(GridGeometry().largeCanvas()),
       m_snapshot(WorkFiles::path(WorkFiles::Snapshot)),
       m_outputs(std::make_unique<OutputWindows>(this))
 {
@@ -73,7 +74,7 @@ void Form1::buildLayout()
     Text1->setUndoRedoEnabled(false);
 
     ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", twips(0, 3840, 4095, 255));
-    ProgressBar1->setRange(0, 20);
+    ProgressBar1->setRange(0, GridGeometry().cells - 1);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setToolTip(QStringLiteral("制作进度"));
@@ -121,7 +122,6 @@ void Form1::buildLayout()
     Picture2->setGeometry(twips(1560, 240, 1695, 1695));
     Picture2->setToolTip(QStringLiteral("绘图区"));
     Picture2->setCanvas(&m_large);
-    m_large.setPenWidth(7);
 
     Frame2 = place<QGroupBox>(Frame1, "Frame2", twips(120, 2040, 2535, 615));
     Frame2->setTitle(QStringLiteral("模式选择"));

@@ -31,7 +31,7 @@ void Form1::Command1_Click()
     QTextCursor cursor;
     Composer composer(m_small, m_large);
     const Composer::Result result = composer.run(
-        input, m_snapshot,
+        input, &m_snapshot,
         [this, &cursor] {
             Text1->document()->clear();
             cursor = QTextCursor(Text1->document());

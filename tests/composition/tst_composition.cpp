@@ -5,13 +5,16 @@
 #include "canvas.h"
 #include "composer.h"
 #include "fonts.h"
+#include "gridgeometry.h"
 #include "snapshotfile.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
-const QSize Small(20, 20), Large(111, 111);
+const GridGeometry Geometry;
+const QSize Small = Geometry.smallCanvas().size(), Large = Geometry.largeCanvas().size();
 
 QString grid(const QStringList &rows)
 {
@@ -32,6 +35,7 @@ private:
     std::unique_ptr<Canvas> small, large;
     CompositionInput input;
     bool started = false;
+    bool workFile = true;
     QList<int> rows;
 
     QString compose(const QString &snapshot = QString(), Composer::Result *result = nullptr)
@@ -41,7 +45,7 @@ private:
         rows.clear();
         SnapshotFile file(snapshot.isEmpty() ? env->home() + QStringLiteral("/qbx.jpg") : snapshot);
         const Composer::Result r = Composer(*small, *large).run(
-            input, file, [this] { started = true; },
+            input, workFile ? &file : nullptr, [this] { started = true; },
             [this, &art](int row, const QString &text) {
                 rows << row;
                 art += text;
@@ -55,14 +59,39 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnv>();
-        small = std::make_unique<Canvas>(Small, 20, 20);
-        large = std::make_unique<Canvas>(Large, 20, 20);
-        large->setPenWidth(7);
+        small = std::make_unique<Canvas>(Geometry.smallCanvas());
+        large = std::make_unique<Canvas>(Geometry.largeCanvas());
         input = CompositionInput();
+        workFile = true;
         input.glyph = QStringLiteral("顶");
         input.foreground = QStringLiteral("#");
         input.background = QStringLiteral(".");
         input.fontName = QStringLiteral("幼圆");
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<QList<qreal>>("expected");  // small px, large px, small pt, large pt, pen
+        QTest::newRow("the window's 21") << 21 << QList<qreal>{20, 111, 14, 80, 7};
+        QTest::newRow("11 for a chat bubble") << 11 << QList<qreal>{10, 56, 7, 40, 4};
+        QTest::newRow("smallest, 7") << 7 << QList<qreal>{6, 33, 4.2, 24, 2};
+        QTest::newRow("largest, 63") << 63 << QList<qreal>{62, 344, 43.4, 248, 22};
+    }
+
+    void geometry()
+    {
+        QFETCH(int, cells);
+        QFETCH(QList<qreal>, expected);
+        const GridGeometry g{cells};
+        const Canvas s = g.smallCanvas(), l = g.largeCanvas();
+        QCOMPARE((QList<qreal>{qreal(s.size().width()), qreal(l.size().width()), g.smallPoints(), g.largePoints(),
+                               qreal(g.penWidth())}),
+                 expected);
+        QCOMPARE(s.size().height(), s.size().width());
+        QCOMPARE(l.size().height(), l.size().width());
+        QCOMPARE(s.unitsX(), qreal(cells - 1));
+        QCOMPARE(l.unitsY(), qreal(cells - 1));
     }
 
     void sampling_data()
@@ -91,7 +120,7 @@ private slots:
         QFETCH(QRgb, colour);
         QFETCH(QPointF, at);
         QFETCH(qint64, expected);
-        Canvas canvas(size, 20, 20);
+        Canvas canvas(size, Geometry.units(), Geometry.units());
         QImage image = canvas.snapshot();
         image.setPixel(pixel, colour);
         canvas.setBackgroundPicture(image);
@@ -100,13 +129,13 @@ private slots:
 
     void inkIsPureBlackAndThinStrokesSurviveShrinking()
     {
-        large->setFont(Fonts::canvasFont(QStringLiteral("幼圆"), 80, true));
+        large->setFont(Fonts::canvasFont(QStringLiteral("幼圆"), Geometry.largePoints(), true));
         large->printText(QStringLiteral("顶"));
         const int ink = TestEnv::count(large->image(), 0);
         QVERIFY(ink > 500);
         QCOMPARE(ink + TestEnv::count(large->image(), 0xFFFFFF), 111 * 111);
 
-        QImage line = Canvas(Large, 20, 20).snapshot();
+        QImage line = Geometry.largeCanvas().snapshot();
         for (int y = 0; y < 111; ++y)
             line.setPixel(50, y, qRgb(0, 0, 0));  // one pixel wide
         small->shrinkCopy(line);
@@ -216,6 +245,12 @@ private slots:
         QCOMPARE(small->pixel(4, 4), qint64(0));
         // The drawing stays: the next run, reading the file back, sees it again.
         QCOMPARE(compose(), grid(expected));
+        // Without the working file the drawing is kept in memory alone.
+        QFile::remove(env->home() + QStringLiteral("/qbx.jpg"));
+        workFile = false;
+        QCOMPARE(compose(), grid(expected));
+        QCOMPARE(compose(), grid(expected));
+        QVERIFY(QDir(env->home()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
     }
 
     void failuresLeaveTheArtAlone()

@@ -8,10 +8,9 @@
 #include "canvas.h"
 #include "composer.h"
 #include "fonts.h"
-#include "snapshotfile.h"
+#include "gridgeometry.h"
 
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -24,11 +23,10 @@ int main(int argc, char *argv[])
     input.foreground = input.glyph;
     input.background = QStringLiteral("▓");
     input.fontName = QStringLiteral("幼圆");
-    Canvas small(QSize(20, 20), 20, 20), large(QSize(111, 111), 20, 20);
-    QTemporaryDir dir;
-    SnapshotFile snapshot(dir.path() + QStringLiteral("/qbx.jpg"));
+    const GridGeometry geometry;
+    Canvas small = geometry.smallCanvas(), large = geometry.largeCanvas();
     QString art;
-    Composer(small, large).run(input, snapshot, {}, [&art](int, const QString &row) { art += row; });
+    Composer(small, large, geometry).run(input, nullptr, {}, [&art](int, const QString &row) { art += row; });
     const QByteArray bytes = art.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return 0;

@@ -8,6 +8,7 @@
 #include "canvasview.h"
 #include "form1.h"
 #include "frmabout.h"
+#include "gridgeometry.h"
 #include "testenv.h"
 #include "textfile.h"
 
@@ -26,7 +27,9 @@ namespace {
 // Widget position of the grid point (c, r) on the large canvas.
 QPoint gridPoint(qreal c, qreal r)
 {
-    return QPoint(1 + int(c * 111 / 20), 1 + int(r * 111 / 20));
+    const GridGeometry geometry;
+    const qreal pixelsPerUnit = geometry.largePixels() / geometry.units();
+    return QPoint(1 + int(c * pixelsPerUnit), 1 + int(r * pixelsPerUnit));
 }
 }
 
