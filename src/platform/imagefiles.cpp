@@ -35,7 +35,7 @@ bool ImageFiles::save(const QImage &image, const QString &path, const char *form
     return true;
 }
 
-QImage ImageFiles::load(const QString &path, QString *error, QSize size)
+QImage ImageFiles::load(const QString &path, QString *error, QSize size, Qt::AspectRatioMode aspect)
 {
     auto fail = [error](const QString &why) {
         if (error)
@@ -49,6 +49,8 @@ QImage ImageFiles::load(const QString &path, QString *error, QSize size)
     if (!reader.canRead())
         return fail(QStringLiteral("不是可以识别的图片文件"));
     const QSize full = reader.size();
+    if (aspect != Qt::IgnoreAspectRatio && full.isValid() && !full.isEmpty() && size.isValid())
+        size = full.scaled(size, aspect).expandedTo(QSize(1, 1));
     if (size.isValid() && size.width() > 0 && size.height() > 0) {
         if (reader.supportsOption(QImageIOHandler::ScaledSize))
             reader.setScaledSize(size);
@@ -61,6 +63,6 @@ QImage ImageFiles::load(const QString &path, QString *error, QSize size)
     if (image.isNull())
         return fail(QStringLiteral("无法读取图片数据：%1").arg(reader.errorString()));
     if (size.isValid() && image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = image.scaled(size, aspect, Qt::SmoothTransformation);
     return image;
 }

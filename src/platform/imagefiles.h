@@ -18,6 +18,9 @@ public:
 
     // Reads a picture, recognising its format by its content. With a valid
     // size the picture comes back at exactly that size, decoded straight to it
-    // where the format allows, so large photos stay cheap.
-    static QImage load(const QString &path, QString *error = nullptr, QSize size = {});
+    // where the format allows, so large photos stay cheap. With
+    // Qt::KeepAspectRatio it comes back as large as fits in that size instead,
+    // with its own proportions.
+    static QImage load(const QString &path, QString *error = nullptr, QSize size = {},
+                       Qt::AspectRatioMode aspect = Qt::IgnoreAspectRatio);
 };

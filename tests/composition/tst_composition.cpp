@@ -6,10 +6,12 @@
 #include "composer.h"
 #include "fonts.h"
 #include "gridgeometry.h"
+#include "padpicture.h"
 #include "snapshotfile.h"
 #include "testenv.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -251,6 +253,39 @@ private slots:
         QCOMPARE(compose(), grid(expected));
         QCOMPARE(compose(), grid(expected));
         QVERIFY(QDir(env->home()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+    }
+
+    void picturesBecomeDrawings_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRgb>("paper");
+        QTest::addColumn<QRect>("black");  // a black rectangle on the paper
+        QTest::addColumn<QStringList>("expected");
+        const QRect none;
+        QTest::newRow("dark grey inks every sampled cell") << QSize(50, 50) << qRgb(0x40, 0x40, 0x40) << none
+                                                           << QStringList(20, QStringLiteral("####################.")) + QStringList{QString(21, QLatin1Char('.'))};
+        QTest::newRow("light grey inks none") << QSize(50, 50) << qRgb(0xc0, 0xc0, 0xc0) << none << blankGrid();
+        QTest::newRow("transparent black counts as white") << QSize(50, 50) << qRgba(0, 0, 0, 0) << none << blankGrid();
+        QStringList bar = blankGrid();
+        bar[10] = QStringLiteral("####################.");
+        QTest::newRow("4:1 bar lies across the middle") << QSize(400, 100) << qRgba(0, 0, 0, 0) << QRect(0, 40, 400, 20) << bar;
+    }
+
+    void picturesBecomeDrawings()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRgb, paper);
+        QFETCH(QRect, black);
+        QFETCH(QStringList, expected);
+        QImage picture(size, QImage::Format_ARGB32);
+        picture.fill(paper);
+        QPainter(&picture).fillRect(black, Qt::black);
+        const QImage drawing = PadPicture::fromImage(picture, Large);
+        QCOMPARE(drawing.size(), Large);
+        QCOMPARE(TestEnv::count(drawing, 0) + TestEnv::count(drawing, 0xFFFFFF), 111 * 111);
+        large->setBackgroundPicture(drawing);
+        input.textMode = false;
+        QCOMPARE(compose(), grid(expected));
     }
 
     void failuresLeaveTheArtAlone()
