@@ -9,9 +9,11 @@
 #include "colorcodes.h"
 #include "dialogs.h"
 #include "fonts.h"
+#include "imagefiles.h"
 #include "outputwindows.h"
 #include "twips.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -60,6 +62,41 @@ Form3::Form3(OutputWindows &windows)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void Form3::combine(const QImage &picture, std::optional<QColor> textColor)
+{
+    m_area.setBackgroundPicture(picture);
+    m_area.stretchCopy(picture);
+    if (textColor)
+        m_area.setForeColor(*textColor);
+    m_area.printText(m_windows.source().art());
+    m_area.flatten();
+}
+
+QImage Form3::loadPicture(QWidget *parent, const QStringList &files)
+{
+    QString firstError;
+    for (const QString &file : files) {
+        QString why;
+        // Decoded straight to the size it is drawn at: a large photo stays cheap.
+        const QImage picture = ImageFiles::load(file, &why, PictureSize);
+        if (!picture.isNull())
+            return picture;
+        if (firstError.isEmpty())
+            firstError = QStringLiteral("无法打开图片“%1”：%2").arg(QDir::toNativeSeparators(file), why);
+    }
+    Dialogs::message(parent, firstError, QStringLiteral("图片组合"), QMessageBox::Warning);
+    return {};
+}
+
+std::optional<QColor> Form3::askTextColor(QWidget *parent)
+{
+    const QString answer = Dialogs::prompt(parent, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
+                                           QStringLiteral("1"));
+    if (const auto code = ColorCodes::exact(answer))
+        return ColorCodes::color(*code);
+    return std::nullopt;
 }
 
 void Form3::Command1_Click()

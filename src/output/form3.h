@@ -6,13 +6,14 @@
 #include "canvas.h"
 
 #include <QWidget>
+#include <optional>
 
 class CanvasView;
 class OutputWindows;
 class QPushButton;
 
 // The image view window: prints the art into a picture area in colours the
-// user picks by code.
+// user picks by code, or over a picture the user chooses.
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -21,7 +22,21 @@ public:
     static constexpr QSize PictureSize{261, 237};
 
     explicit Form3(OutputWindows &windows);
-    Canvas &pictureArea() { return m_area; }
+
+    // The drawable area's pixels, without the border: what a save writes.
+    QImage picture() const { return m_area.snapshot(); }
+    // Lays the picture, stretched over the whole area, under the art: prints
+    // the art over it (in textColor when there is one, else in the current
+    // text colour) and keeps the result as the area's background.
+    void combine(const QImage &picture, std::optional<QColor> textColor);
+
+    // The first of the files that is a readable picture, at the area's size;
+    // when none is, tells the user why the first one is not and gives a null
+    // image.
+    static QImage loadPicture(QWidget *parent, const QStringList &files);
+    // Asks in which colour the art goes over a picture (code 1 to 8 exactly,
+    // 1 offered); nothing for any other answer.
+    static std::optional<QColor> askTextColor(QWidget *parent);
 
 private slots:
     void Command1_Click();

@@ -10,9 +10,7 @@
 #include "drivelist.h"
 #include "drives.h"
 #include "folderlist.h"
-#include "form3.h"
 #include "imagefiles.h"
-#include "outputwindows.h"
 #include "rememberedfolder.h"
 #include "textfile.h"
 #include "twips.h"
@@ -26,7 +24,7 @@
 #include <QScreen>
 #include <QStyle>
 
-Form4::Form4(OutputWindows &windows) : m_windows(windows)
+Form4::Form4(const ArtSource &art) : m_art(art)
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -77,8 +75,14 @@ Form4::Form4(OutputWindows &windows) : m_windows(windows)
 
 void Form4::Form_Load()
 {
-    Text1->setText(m_windows.source().glyphText());
+    Text1->setText(m_art.glyphText());
     Drive1->pairWith(Dir1, RememberedFolder::load());
+}
+
+void Form4::savePicture(PictureSource picture)
+{
+    m_picture = std::move(picture);
+    setWindowTitle(PictureCaption);
 }
 
 bool Form4::confirmTarget(const QString &name, const QString &file)
@@ -103,16 +107,16 @@ void Form4::Command1_Click()
 {
     const QString prefix = Drives::prefix(Dir1->path());
     const QString name = Text1->text();
-    const bool picture = windowTitle() != TextCaption;
+    const bool picture = bool(m_picture);
     const QString file = prefix + name + (picture ? QStringLiteral(".jpg") : QStringLiteral(".txt"));
     if (!confirmTarget(name, file))
         return;
 
     QString why;
     const bool saved =
-        picture ? ImageFiles::save(m_windows.imageView()->pictureArea().snapshot(), file, "JPG", JpegQuality, &why)
+        picture ? ImageFiles::save(m_picture(), file, "JPG", JpegQuality, &why)
                 : TextFile::writeBytes(file,
-                                       TextFile::encode(m_windows.source().art() + QStringLiteral("\r\n"),
+                                       TextFile::encode(m_art.art() + QStringLiteral("\r\n"),
                                                         TextFile::Fallback::Utf8WithBom),
                                        &why);
     if (!saved) {

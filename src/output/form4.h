@@ -3,17 +3,19 @@
 
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
 
 class DriveList;
 class FolderList;
-class OutputWindows;
+class ArtSource;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The save window: the art as a text file, or the image view's picture as a
-// JPEG, into a folder the user picks. The caption tells which.
+// The save window: the art as a text file, or a picture as a JPEG, into a
+// folder the user picks.
 class Form4 : public QWidget
 {
     Q_OBJECT
@@ -22,7 +24,13 @@ public:
     static inline const QString PictureCaption = QStringLiteral("保存图像");
     static constexpr int JpegQuality = 95;
 
-    explicit Form4(OutputWindows &windows);
+    // Gives the picture to save at the moment the user saves it.
+    using PictureSource = std::function<QImage()>;
+
+    // Opens saving the art as a text file.
+    explicit Form4(const ArtSource &art);
+    // From now on saves the source's picture, with the caption to say so.
+    void savePicture(PictureSource picture);
 
 private slots:
     void Command1_Click();
@@ -32,7 +40,8 @@ private:
     void Form_Load();
     bool confirmTarget(const QString &name, const QString &file);
 
-    OutputWindows &m_windows;
+    const ArtSource &m_art;
+    PictureSource m_picture;  // none while saving text
     DriveList *Drive1 = nullptr;
     FolderList *Dir1 = nullptr;
     QLineEdit *Text1 = nullptr;

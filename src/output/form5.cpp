@@ -4,15 +4,11 @@
 #include "form5.h"
 
 #include "appicon.h"
-#include "artsource.h"
-#include "colorcodes.h"
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
 #include "folderlist.h"
 #include "form3.h"
-#include "imagefiles.h"
-#include "outputwindows.h"
 #include "rememberedfolder.h"
 #include "twips.h"
 
@@ -24,7 +20,7 @@
 const QStringList Form5::Patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.ico"), QStringLiteral("*.gif"),
                                      QStringLiteral("*.bmp")};
 
-Form5::Form5(OutputWindows &windows) : m_windows(windows)
+Form5::Form5()
 {
     setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,24 +93,11 @@ void Form5::Command1_Click()
         fail(QStringLiteral("文件夹“%1”已不存在。").arg(QDir::toNativeSeparators(Dir1->path())));
         return;
     }
-    const QString file = prefix + item->text();
-    QString why;
-    // Decoded straight to the size it is drawn at: a large photo stays cheap.
-    const QImage picture = ImageFiles::load(file, &why, Form3::PictureSize);
-    if (picture.isNull()) {
-        fail(QStringLiteral("无法打开图片“%1”：%2").arg(QDir::toNativeSeparators(file), why));
+    const QImage picture = Form3::loadPicture(this, {prefix + item->text()});
+    if (picture.isNull())
         return;
-    }
-
-    Canvas &area = m_windows.imageView()->pictureArea();
-    area.setBackgroundPicture(picture);
-    area.stretchCopy(picture);
-    const QString answer = Dialogs::prompt(this, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
-                                           QStringLiteral("1"));
-    if (const auto code = ColorCodes::exact(answer))
-        area.setForeColor(*ColorCodes::color(*code));
-    area.printText(m_windows.source().art());
-    area.flatten();
+    const std::optional<QColor> textColor = Form3::askTextColor(this);
+    emit pictureChosen(picture, textColor);
     RememberedFolder::store(prefix);
     close();
 }

@@ -3,23 +3,30 @@
 
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QWidget>
+#include <optional>
 
 class DriveList;
 class FolderList;
-class OutputWindows;
 class QListWidget;
 class QPushButton;
 
-// The picture combination window: lays a picture file, stretched, under the
-// art in the image view's picture area.
+// The picture combination window: the user picks a picture file to lay under
+// the art, and the colour the art is printed in over it.
 class Form5 : public QWidget
 {
     Q_OBJECT
 public:
     static const QStringList Patterns;
 
-    explicit Form5(OutputWindows &windows);
+    Form5();
+
+signals:
+    // The chosen picture, at the picture area's size, and the text colour
+    // (none: the colour stays as it is).
+    void pictureChosen(const QImage &picture, std::optional<QColor> textColor);
 
 private slots:
     void Command1_Click();
@@ -30,7 +37,6 @@ private:
     void Form_Load();
     void fail(const QString &text);
 
-    OutputWindows &m_windows;
     FolderList *Dir1 = nullptr;
     DriveList *Drive1 = nullptr;
     QListWidget *File1 = nullptr;

@@ -32,25 +32,10 @@ Form3 *OutputWindows::imageView()
     return m_form3;
 }
 
-Form3 *OutputWindows::existingImageView() const
-{
-    return m_form3;
-}
-
-Form4 *OutputWindows::saveWindow() const
-{
-    return m_form4;
-}
-
-Form5 *OutputWindows::combineWindow() const
-{
-    return m_form5;
-}
-
 Form4 *OutputWindows::saveWindowOrNew()
 {
     if (!m_form4)
-        m_form4 = new Form4(*this);
+        m_form4 = new Form4(*m_source);
     return m_form4;
 }
 
@@ -68,12 +53,18 @@ void OutputWindows::showSavePicture()
 {
     Form4 *window = saveWindowOrNew();
     bringUp(window);
-    window->setWindowTitle(Form4::PictureCaption);
+    // Taken when the user saves: from a new, hidden image view if this one was closed by then.
+    window->savePicture([this] { return imageView()->picture(); });
 }
 
 void OutputWindows::showCombine()
 {
-    if (!m_form5)
-        m_form5 = new Form5(*this);
+    if (!m_form5) {
+        m_form5 = new Form5;
+        QObject::connect(m_form5, &Form5::pictureChosen, m_form5,
+                         [this](const QImage &picture, std::optional<QColor> textColor) {
+                             imageView()->combine(picture, textColor);
+                         });
+    }
     bringUp(m_form5);
 }

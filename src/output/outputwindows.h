@@ -21,18 +21,14 @@ public:
 
     const ArtSource &source() const { return *m_source; }
 
-    // The image view window; a new one, loaded but hidden, when none is open.
-    Form3 *imageView();
-    Form3 *existingImageView() const;
-    Form4 *saveWindow() const;
-    Form5 *combineWindow() const;
-
     void showImageView();
     void showSaveText();
     void showSavePicture();
     void showCombine();
 
 private:
+    // The image view window; a new one, loaded but hidden, when none is open.
+    Form3 *imageView();
     Form4 *saveWindowOrNew();
 
     const ArtSource *m_source;

@@ -5,6 +5,7 @@
 // window's files, names and folders, and the picture combination, fed
 // good input and bad.
 #include "canvas.h"
+#include "canvasview.h"
 #include "colorcodes.h"
 #include "folderlist.h"
 #include "form3.h"
@@ -64,28 +65,34 @@ private:
     FakeArt art;
     std::unique_ptr<OutputWindows> windows;
 
-    Canvas &area() { return windows->imageView()->pictureArea(); }
+    static Form3 *view() { return TestEnv::window<Form3>(); }
+    static Form4 *saveWindow() { return TestEnv::window<Form4>(); }
+    static Form5 *combineWindow() { return TestEnv::window<Form5>(); }
+    static const Canvas &area(Form3 *window = view())
+    {
+        return *window->findChild<CanvasView *>("Picture1")->canvas();
+    }
     void press(QWidget *window, const char *button) { window->findChild<QPushButton *>(button)->click(); }
     void setColours(const QString &back, const QString &text)
     {
         Modal::prompt(back);
         Modal::prompt(text);
-        press(windows->imageView(), "Command2");
+        press(view(), "Command2");
     }
-    template <typename T> T *saveWidget(const char *name) { return windows->saveWindow()->findChild<T *>(name); }
+    template <typename T> T *saveWidget(const char *name) { return saveWindow()->findChild<T *>(name); }
     void saveAs(const QString &name)
     {
         saveWidget<QLineEdit>("Text1")->setText(name);
-        press(windows->saveWindow(), "Command1");
+        press(saveWindow(), "Command1");
     }
     QByteArray remembered() { return TestEnv::readAll(env->workFile(QStringLiteral("qbx.ini"))); }
     void combine(const QString &name, const QString &answer)
     {
         windows->showCombine();
-        auto *files = windows->combineWindow()->findChild<QListWidget *>("File1");
+        auto *files = combineWindow()->findChild<QListWidget *>("File1");
         files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
         Modal::prompt(answer);
-        press(windows->combineWindow(), "Command1");
+        press(combineWindow(), "Command1");
     }
 
 private slots:
@@ -131,7 +138,7 @@ private slots:
     void imageViewPrintsInChosenColours()
     {
         windows->showImageView();
-        QVERIFY(windows->existingImageView()->isVisible());
+        QVERIFY(view()->isVisible());
         QCOMPARE(area().size(), QSize(261, 237));
         setColours(QStringLiteral("1"), QStringLiteral("6"));  // the defaults
         QVERIFY(TestEnv::count(area().image(), Magenta) > 100);
@@ -143,7 +150,7 @@ private slots:
         QStringList titles;
         Modal::prompt(QStringLiteral("0"), &titles);
         Modal::prompt(QStringLiteral("9"), &titles);
-        press(windows->imageView(), "Command2");
+        press(view(), "Command2");
         QCOMPARE(titles, (QStringList{QStringLiteral("请设置图片背景色"), QStringLiteral("请设置文字颜色")}));
         QCOMPARE(area().image(), before);
         QCOMPARE(area().textPosition().y(), 2 * lines);
@@ -158,15 +165,16 @@ private slots:
     void imageViewReopensEmpty()
     {
         windows->showImageView();
-        Form3 *first = windows->existingImageView();
+        Form3 *first = view();
         const QImage empty = area().image();
         setColours(QStringLiteral("8"), QStringLiteral("1"));
         windows->showImageView();
-        QCOMPARE(windows->existingImageView(), first);  // brought up with its picture
+        QCOMPARE(view(), first);  // brought up with its picture
         QVERIFY(area().image() != empty);
         QVERIFY(QTest::qWaitForWindowActive(first));
         QTest::keyClick(first, Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(!windows->existingImageView());
+        QTRY_VERIFY(!view());
+        windows->showImageView();
         QCOMPARE(area().image(), empty);
     }
 
@@ -174,14 +182,14 @@ private slots:
     {
         art.text = QStringLiteral("顶▓\r\n▓顶\r\n");
         windows->showSaveText();
-        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存为TXT文本文件"));
+        QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存为TXT文本文件"));
         QCOMPARE(saveWidget<QLineEdit>("Text1")->text(), QStringLiteral("顶"));
         QCOMPARE(saveWidget<FolderList>("Dir1")->path(), env->home());
-        press(windows->saveWindow(), "Command1");
+        press(saveWindow(), "Command1");
         const QString file = env->home() + QStringLiteral("/顶.txt");
         QCOMPARE(TestEnv::readAll(file), TextFile::encodeGbk(art.text) + "\r\n");
         QCOMPARE(env->opened(), QStringList{file});
-        QTRY_VERIFY(!windows->saveWindow());
+        QTRY_VERIFY(!saveWindow());
         QCOMPARE(remembered(), (env->home() + QStringLiteral("/\r\n")).toUtf8());
         // An emoji has no GBK code: the file is UTF-8 with a byte-order mark.
         art.text = QStringLiteral("😀▓\r\n");
@@ -233,7 +241,7 @@ private slots:
         saveAs(QStringLiteral("x"));
         QCOMPARE(texts.size(), 1);
         QVERIFY(TestEnv::chinese(texts[0]));
-        QVERIFY(windows->saveWindow()->isVisible());
+        QVERIFY(saveWindow()->isVisible());
         QVERIFY(remembered().isEmpty());
     }
 
@@ -254,7 +262,7 @@ private slots:
         windows->showSaveText();
         QCOMPARE(saveWidget<FolderList>("Dir1")->path(), env->home());
         windows->showCombine();
-        QCOMPARE(windows->combineWindow()->findChild<FolderList *>("Dir1")->path(), env->home());
+        QCOMPARE(combineWindow()->findChild<FolderList *>("Dir1")->path(), env->home());
     }
 
     void saveRemembersTheFolder()
@@ -266,17 +274,17 @@ private slots:
         saveAs(QStringLiteral("a"));
         windows->showSaveText();
         QCOMPARE(saveWidget<FolderList>("Dir1")->path(), docs);
-        press(windows->saveWindow(), "Command2");  // 取消 writes nothing
-        QTRY_VERIFY(!windows->saveWindow());
+        press(saveWindow(), "Command2");  // 取消 writes nothing
+        QTRY_VERIFY(!saveWindow());
     }
 
     void savesPictureAsJpeg()
     {
         windows->showSavePicture();
-        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
         saveAs(QStringLiteral("abc"));
         // With no image view open, a hidden one is made and its empty area saved.
-        QVERIFY(windows->existingImageView() && !windows->existingImageView()->isVisible());
+        QVERIFY(view() && !view()->isVisible());
         const QString file = env->home() + QStringLiteral("/abc.jpg");
         QVERIFY(TestEnv::readAll(file).startsWith("\xFF\xD8\xFF"));
         QCOMPARE(QImageReader(file).read().size(), Form3::PictureSize);
@@ -286,12 +294,12 @@ private slots:
     {
         windows->showSavePicture();
         windows->showSaveText();
-        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
-        windows->saveWindow()->close();
-        QTRY_VERIFY(!windows->saveWindow());
+        QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        saveWindow()->close();
+        QTRY_VERIFY(!saveWindow());
         windows->showSaveText();
         windows->showSavePicture();
-        QCOMPARE(windows->saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
     }
 
     void combinesPictures()
@@ -300,13 +308,13 @@ private slots:
         writePicture(env->home() + QStringLiteral("/PHOTO.JPG"), QSize(40, 40), Qt::black, Qt::black);
         TestEnv::writeAll(env->home() + QStringLiteral("/notes.txt"), "text");
         windows->showCombine();
-        auto *files = windows->combineWindow()->findChild<QListWidget *>("File1");
+        auto *files = combineWindow()->findChild<QListWidget *>("File1");
         QCOMPARE(files->count(), 2);  // pictures only, whatever the letter case
         QCOMPARE(files->item(0)->text(), QStringLiteral("PHOTO.JPG"));
 
         // The default answer prints white over the picture.
         combine(QStringLiteral("PHOTO.JPG"), QStringLiteral("1"));
-        QTRY_VERIFY(!windows->combineWindow());
+        QTRY_VERIFY(!combineWindow());
         QVERIFY(TestEnv::count(area().image(), White) > 100);
         QCOMPARE(at(area(), 250, 230), 0u);
         QVERIFY(area().textPosition().y() > 200);  // flattening keeps the text position
@@ -330,15 +338,15 @@ private slots:
     {
         writePicture(env->home() + QStringLiteral("/wide.bmp"), QSize(100, 50), Qt::red, Qt::blue);
         windows->showImageView();
-        windows->existingImageView()->close();
-        QTRY_VERIFY(!windows->existingImageView());
+        view()->close();
+        QTRY_VERIFY(!view());
         art.text.clear();
         combine(QStringLiteral("wide.bmp"), QStringLiteral("1"));
-        Form3 *hidden = windows->existingImageView();
+        Form3 *hidden = view();
         QVERIFY(hidden && !hidden->isVisible());
         windows->showImageView();
-        QCOMPARE(windows->existingImageView(), hidden);
-        QCOMPARE(at(hidden->pictureArea(), 5, 5), Red);
+        QCOMPARE(view(), hidden);
+        QCOMPARE(at(area(hidden), 5, 5), Red);
     }
 
     void badPictures_data()
@@ -365,7 +373,7 @@ private slots:
         combine(name, QStringLiteral("1"));
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains(name) && TestEnv::chinese(texts[0]));
-        QVERIFY(windows->combineWindow()->isVisible());
+        QVERIFY(combineWindow()->isVisible());
         QCOMPARE(area().image(), before);
         QVERIFY(remembered().isEmpty());
     }
