@@ -67,13 +67,18 @@ void Canvas::flatten()
     m_picture = m_image;
 }
 
+int Canvas::linePitch() const
+{
+    return m_linePitch > 0 ? m_linePitch : QFontMetrics(m_font, &m_image).height();
+}
+
 void Canvas::printText(const QString &text)
 {
     QPainter painter(&m_image);
     painter.setFont(m_font);
     painter.setPen(m_fore);
     const QFontMetrics metrics(m_font, &m_image);
-    const int lineHeight = metrics.height();
+    const int lineHeight = linePitch();
     // Nothing narrower than a pixel is worth drawing past the right edge.
     const qsizetype visibleChars = m_image.width() + 8;
     qsizetype start = 0;

@@ -44,6 +44,9 @@ public:
 
     void setFont(const QFont &font) { m_font = font; }
     const QFont &font() const { return m_font; }
+    // Printed lines lie this many pixels apart; 0 means the font's own line height.
+    void setLinePitch(int pixels) { m_linePitch = pixels; }
+    int linePitch() const;
     QPoint textPosition() const { return m_textPos; }
 
     // Draws text at the text position, transparently; every CR LF starts a
@@ -77,6 +80,7 @@ private:
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;
     QFont m_font;
+    int m_linePitch = 0;
     QPoint m_textPos;
     int m_penWidth = 1;
     std::function<void()> m_changed;

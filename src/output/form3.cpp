@@ -31,7 +31,8 @@ Form3::Form3(OutputWindows &windows)
     setFixedSize(twips(3990), twips(4200));
 
     m_area.setColors(palette().color(QPalette::Button), palette().color(QPalette::ButtonText));
-    m_area.setFont(Fonts::canvasFont(Fonts::defaultFont().family(), Fonts::defaultFont().pointSizeF(), false));
+    m_area.setFont(Fonts::pictureFont());
+    m_area.setLinePitch(Fonts::PictureLinePitch);
 
     Picture1 = new CanvasView(this, CanvasView::Border::Sunken);
     Picture1->setObjectName(QStringLiteral("Picture1"));

@@ -31,3 +31,9 @@ QFont Fonts::canvasFont(const QString &family, qreal pointSize, bool bold)
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
+
+QFont Fonts::pictureFont()
+{
+    // 7.5 pt is 10 px on the canvases' 96 dpi images.
+    return canvasFont(defaultFont().family(), 7.5, false);
+}

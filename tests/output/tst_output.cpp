@@ -8,6 +8,7 @@
 #include "canvasview.h"
 #include "colorcodes.h"
 #include "folderlist.h"
+#include "fonts.h"
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
@@ -17,6 +18,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,6 +45,39 @@ QByteArray hugeBitmap()
     qToLittleEndian<qint32>(30000, bytes.data() + 18);
     qToLittleEndian<qint32>(30000, bytes.data() + 22);
     return bytes;
+}
+
+// The bands of scan lines that hold ink (any pixel farther than tolerance
+// from the background in some channel), and the rightmost inked column.
+struct Ink
+{
+    QList<int> tops, heights;
+    int right = -1;
+};
+
+Ink inkOf(const QImage &image, QRgb background, int tolerance = 0)
+{
+    Ink ink;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool inked = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(background)) > tolerance || qAbs(qGreen(p) - qGreen(background)) > tolerance
+                || qAbs(qBlue(p) - qBlue(background)) > tolerance) {
+                inked = true;
+                ink.right = qMax(ink.right, x);
+            }
+        }
+        if (inked && !inBand) {
+            ink.tops << y;
+            ink.heights << 0;
+        }
+        if (inked)
+            ++ink.heights.last();
+        inBand = inked;
+    }
+    return ink;
 }
 
 // A picture of two halves, left and right.
@@ -160,6 +195,58 @@ private slots:
         QCOMPARE(at(area(), 258, 2), Blue);
         QVERIFY(TestEnv::count(area().image(), Magenta) > 100);
         QCOMPARE(area().textPosition().y(), lines);
+    }
+
+    void wholeArtInThePicture_data()
+    {
+        QTest::addColumn<QString>("via");
+        QTest::newRow("printed") << QStringLiteral("printed");
+        QTest::newRow("saved as JPEG") << QStringLiteral("saved");
+        QTest::newRow("combined with a picture") << QStringLiteral("combined");
+    }
+
+    void wholeArtInThePicture()
+    {
+        QFETCH(QString, via);
+        // 21 rows of 21 cells, with the tallest glyphs an art meets.
+        art.text = (QStringLiteral("顶▓").repeated(10) + QStringLiteral("囧\r\n")).repeated(21);
+        windows->showImageView();
+        QRgb background = White;
+        int tolerance = 0;
+        if (via == QStringLiteral("combined")) {
+            writePicture(env->home() + QStringLiteral("/black.bmp"), QSize(40, 40), Qt::black, Qt::black);
+            combine(QStringLiteral("black.bmp"), QStringLiteral("1"));  // white text
+            background = 0;
+        } else {
+            setColours(QStringLiteral("1"), QStringLiteral("6"));  // the defaults
+        }
+        QImage picture = area().image();
+        if (via == QStringLiteral("saved")) {
+            windows->showSavePicture();
+            saveAs(QStringLiteral("art"));
+            picture = QImage(env->home() + QStringLiteral("/art.jpg"));
+            tolerance = 100;
+        }
+        const Ink ink = inkOf(picture, background, tolerance);
+        QCOMPARE(ink.tops.size(), 21);
+        for (int height : ink.heights)
+            QCOMPARE(height, ink.heights.first());
+        QVERIFY(ink.tops.first() > 0);
+        QVERIFY(ink.tops.last() + ink.heights.last() < picture.height());
+        // The 21st cell is whole, inside the right edge.
+        QVERIFY(ink.right >= 20 * QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧")));
+        QVERIFY(ink.right < picture.width() - 1);
+    }
+
+    void secondPrintoutStartsBelowTheFirst()
+    {
+        art.text = QStringLiteral("顶▓\r\n");
+        windows->showImageView();
+        setColours(QStringLiteral("1"), QStringLiteral("6"));
+        setColours(QStringLiteral("0"), QStringLiteral("6"));  // no new background: nothing erased
+        const Ink ink = inkOf(area().image(), White);
+        QCOMPARE(ink.tops.size(), 2);
+        QCOMPARE(ink.tops[1] - ink.tops[0], 2 * Fonts::PictureLinePitch);  // an empty line between
     }
 
     void imageViewReopensEmpty()
