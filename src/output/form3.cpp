@@ -7,12 +7,14 @@
 #include "artsource.h"
 #include "canvasview.h"
 #include "colorcodes.h"
+#include "desktop.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "imagefiles.h"
 #include "outputwindows.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -61,6 +63,23 @@ Form3::Form3(OutputWindows &windows)
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
 
+    // A drop is taken up once the drag has finished: the file manager is not
+    // kept waiting while the colour question is open.
+    Picture1->setAcceptDrops(true);
+    connect(Picture1, &CanvasView::filesDropped, this, &Form3::Picture1_FilesDropped, Qt::QueuedConnection);
+
+    auto *copyAct = new QAction(QStringLiteral("复制图片(&C)"), this);
+    copyAct->setShortcuts(QKeySequence::Copy);
+    copyAct->setStatusTip(QStringLiteral("把图片复制到剪贴板，可以粘贴到聊天窗口或图片编辑程序中"));
+    connect(copyAct, &QAction::triggered, this, &Form3::copyPicture);
+    auto *saveAct = new QAction(QStringLiteral("保存图片(&S)…"), this);
+    saveAct->setShortcuts(QKeySequence::Save);
+    saveAct->setStatusTip(QStringLiteral("把图片保存为文件"));
+    connect(saveAct, &QAction::triggered, this, &Form3::Command1_Click);
+    addActions({copyAct, saveAct});  // their keys work anywhere in the window
+    Picture1->addActions({copyAct, saveAct});
+    Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
 }
@@ -98,6 +117,18 @@ std::optional<QColor> Form3::askTextColor(QWidget *parent)
     if (const auto code = ColorCodes::exact(answer))
         return ColorCodes::color(*code);
     return std::nullopt;
+}
+
+void Form3::copyPicture()
+{
+    Desktop::copyImage(picture());
+}
+
+void Form3::Picture1_FilesDropped(const QStringList &paths)
+{
+    const QImage dropped = loadPicture(this, paths);
+    if (!dropped.isNull())
+        combine(dropped, askTextColor(this));
 }
 
 void Form3::Command1_Click()

@@ -43,6 +43,8 @@ private slots:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Picture1_FilesDropped(const QStringList &paths);
+    void copyPicture();
 
 private:
     OutputWindows &m_windows;

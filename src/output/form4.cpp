@@ -108,13 +108,15 @@ void Form4::Command1_Click()
     const QString prefix = Drives::prefix(Dir1->path());
     const QString name = Text1->text();
     const bool picture = bool(m_picture);
-    const QString file = prefix + name + (picture ? QStringLiteral(".jpg") : QStringLiteral(".txt"));
+    // A picture named *.png is kept lossless, under its name as typed.
+    const bool png = picture && name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    const QString file = prefix + name + (png ? QString() : picture ? QStringLiteral(".jpg") : QStringLiteral(".txt"));
     if (!confirmTarget(name, file))
         return;
 
     QString why;
     const bool saved =
-        picture ? ImageFiles::save(m_picture(), file, "JPG", JpegQuality, &why)
+        picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", png ? -1 : JpegQuality, &why)
                 : TextFile::writeBytes(file,
                                        TextFile::encode(m_art.art() + QStringLiteral("\r\n"),
                                                         TextFile::Fallback::Utf8WithBom),

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QUrl>
 
 bool Desktop::openDocument(const QString &path)
@@ -26,4 +27,11 @@ bool Desktop::writeAndOpen(const QString &path, const QStringList &lines, QStrin
 void Desktop::copyText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+void Desktop::copyImage(const QImage &image)
+{
+    auto *data = new QMimeData;
+    data->setImageData(image);
+    QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }

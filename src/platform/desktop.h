@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -17,4 +18,6 @@ public:
     // the reason, when it cannot be written, and then nothing is opened.
     static bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
     static void copyText(const QString &text);
+    // Puts the picture on the clipboard as an image (PNG among the offered types).
+    static void copyImage(const QImage &image);
 };

@@ -137,6 +137,13 @@ check "picture saved as JPEG" wait_for 10 test "$(head -c 3 "$USER_HOME/顶.jpg"
 check "saved picture opened" wait_for 10 grep -q "顶.jpg" "$WORK/opened"
 check "folder remembered" test "$(cat "$DATA/qbx.ini" 2> /dev/null | tr -d '\r\n')" = "$USER_HOME/"
 
+# 4b. Ctrl+C in the image view: the picture goes to the clipboard as an image.
+xdotool windowfocus --sync "$VIEW" key ctrl+c
+offers_png() { xclip -selection clipboard -t TARGETS -o 2> /dev/null | grep -qx image/png; }
+check "copied picture offered as image/png" wait_for 10 offers_png
+xclip -selection clipboard -t image/png -o > "$WORK/copied.png" 2> /dev/null
+check "copied picture is the drawable area" test "$(identify -format %wx%h "$WORK/copied.png" 2> /dev/null)" = 261x237
+
 # 5. 退出 closes the main window; the program ends with its last window.
 click "$VIEW" $(middle 3000 3720 855 375)
 wait_for 10 window_gone '^处理为图像$'

@@ -16,12 +16,16 @@
 #include "testenv.h"
 #include "textfile.h"
 
+#include <QAction>
 #include <QBuffer>
+#include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -365,16 +369,113 @@ private slots:
         QTRY_VERIFY(!saveWindow());
     }
 
-    void savesPictureAsJpeg()
+    void savesPictureByName_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("signature");
+        const QByteArray jpeg("\xFF\xD8\xFF"), png("\x89PNG\r\n\x1A\n");
+        QTest::newRow("a name: JPEG") << QStringLiteral("abc") << QStringLiteral("abc.jpg") << jpeg;
+        QTest::newRow(".PNG: lossless") << QStringLiteral("a.PNG") << QStringLiteral("a.PNG") << png;
+        QTest::newRow(".png not at the end") << QStringLiteral("a.png.txt") << QStringLiteral("a.png.txt.jpg") << jpeg;
+    }
+
+    void savesPictureByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, signature);
         windows->showSavePicture();
         QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
-        saveAs(QStringLiteral("abc"));
+        saveAs(name);
         // With no image view open, a hidden one is made and its empty area saved.
         QVERIFY(view() && !view()->isVisible());
-        const QString file = env->home() + QStringLiteral("/abc.jpg");
-        QVERIFY(TestEnv::readAll(file).startsWith("\xFF\xD8\xFF"));
-        QCOMPARE(QImageReader(file).read().size(), Form3::PictureSize);
+        QCOMPARE(QDir(env->home()).entryList(QDir::Files), QStringList{file});
+        const QString path = env->home() + QLatin1Char('/') + file;
+        QVERIFY(TestEnv::readAll(path).startsWith(signature));
+        QCOMPARE(QImageReader(path).read().size(), Form3::PictureSize);
+    }
+
+    void copiesWhatASaveWrites()
+    {
+        windows->showImageView();
+        setColours(QStringLiteral("2"), QStringLiteral("4"));
+        auto *picture = view()->findChild<CanvasView *>("Picture1");
+        QCOMPARE(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
+        const QList<QAction *> menu = picture->actions();
+        QCOMPARE(menu.size(), 2);
+        QCOMPARE(menu[0]->text(), QStringLiteral("复制图片(&C)"));
+        QCOMPARE(menu[1]->text(), QStringLiteral("保存图片(&S)…"));
+
+        view()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view()));
+        QApplication::clipboard()->clear();
+        QTest::keySequence(view(), QKeySequence::Copy);
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), Form3::PictureSize);
+
+        menu[1]->trigger();  // as 保存 does
+        QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
+        saveAs(QStringLiteral("a.png"));
+        const QImage saved(env->home() + QStringLiteral("/a.png"));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(saved.pixel(260, 236) & 0xFFFFFF, Red);  // the area's own corner, no border
+    }
+
+    void dropsPictures_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("combines");
+        QTest::newRow("a picture") << QStringList{QStringLiteral("wide.bmp")} << true;
+        QTest::newRow("a text file") << QStringList{QStringLiteral("notes.txt")} << false;
+        QTest::newRow("text file, then picture")
+            << QStringList{QStringLiteral("notes.txt"), QStringLiteral("wide.bmp")} << true;
+    }
+
+    void dropsPictures()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, combines);
+        writePicture(env->home() + QStringLiteral("/wide.bmp"), QSize(100, 50), Qt::red, Qt::blue);
+        TestEnv::writeAll(env->home() + QStringLiteral("/notes.txt"), "text");
+        art.text = QStringLiteral("■■■■\r\n");  // leaves the lower corners to the picture
+        windows->showImageView();
+        auto *picture = view()->findChild<CanvasView *>("Picture1");
+        QVERIFY(picture->acceptDrops());
+        const QImage before = area().image();
+        auto enter = [picture](const QList<QUrl> &urls, QMimeData *data) {
+            data->setUrls(urls);
+            QDragEnterEvent event(QPoint(9, 9), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(picture, &event);
+            return event.isAccepted();
+        };
+        QMimeData web, data;
+        QVERIFY(!enter({QUrl(QStringLiteral("https://example.com/a.jpg"))}, &web));
+        QList<QUrl> urls;
+        for (const QString &file : files)
+            urls << QUrl::fromLocalFile(env->home() + QLatin1Char('/') + file);
+        QVERIFY(enter(urls, &data));
+
+        QStringList texts;
+        if (combines)  // accepts the offered answer
+            Modal::answer([](QWidget *box) { qobject_cast<QDialog *>(box)->accept(); }, &texts);
+        else
+            Modal::press(QStringLiteral("确定"), &texts);
+        QDropEvent drop(QPointF(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &drop);
+        QTRY_COMPARE(texts.size(), 1);
+        if (combines) {
+            QCOMPARE(texts[0], QStringLiteral("请设置文字颜色"));
+            QVERIFY(TestEnv::count(area().image(), White) > 100);  // the art, in white by default
+            QCOMPARE(at(area(), 5, 230), Red);
+            QCOMPARE(at(area(), 255, 5), Blue);
+            QCOMPARE(at(area(), 255, 230), Blue);
+            QCOMPARE(area().backgroundPicture(), area().image());  // flattened
+        } else {
+            QVERIFY(texts[0].contains(QStringLiteral("notes.txt")) && TestEnv::chinese(texts[0]));
+            QCOMPARE(area().image(), before);
+        }
+        QVERIFY(remembered().isEmpty());  // no folder was chosen
     }
 
     void captionChoosesTheSaveMode()
