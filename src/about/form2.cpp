@@ -5,6 +5,7 @@
 
 #include "appicon.h"
 #include "twips.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,7 +60,7 @@ Form2::Form2()
     Image1->setScaledContents(true);
 
     label("Label5", twips(1680, 840, 3375, 255), QStringLiteral("软件制作：Tessellon开发组"));
-    label("Label6", twips(4440, 1320, 1455, 255), QStringLiteral("软件版本 v3.0.0"));
+    label("Label6", twips(4440, 1320, 1455, 255), QStringLiteral("软件版本 v" TESSELLON_VERSION));
     QLabel *Label8 = label("Label8", twips(360, 1440, 2775, 495), QStringLiteral("欢迎使用..."));
     Label8->setFont(kaiti(18, false));
     paint(Label8, Blue);

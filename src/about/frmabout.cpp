@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "twips.h"
 #include "usagetips.h"
+#include "version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -61,7 +62,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     Image1->setScaledContents(true);
 
     blueLabel(this, "lblTitle", twips(1050, 120, 3885, 240), QStringLiteral("Tessellon加强版  MadeBy：Tessellon"));
-    blueLabel(this, "lblVersion", twips(1050, 411, 3885, 225), QStringLiteral("版本 v3.0.0"));
+    blueLabel(this, "lblVersion", twips(1050, 411, 3885, 225), QStringLiteral("版本 v" TESSELLON_VERSION));
     blueLabel(this, "Label2", twips(1050, 687, 4455, 255), QStringLiteral("软件作者：Tessellon开发组，用心拼好每一个字"));
     blueLabel(this, "Label1", twips(1050, 993, 3975, 255), QStringLiteral("我的邮箱：tessellon@example.org"));
     blueLabel(this, "lblDescription", twips(1050, 1320, 3885, 210), QStringLiteral("Tessellon加强版："));

@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
+#include "version.h"
 
 #include <QApplication>
 #include <memory>
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     Fonts::install();
 
     std::unique_ptr<Form1> mainWindow;
