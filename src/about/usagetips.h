@@ -6,11 +6,10 @@
 #include <QStringList>
 
 // The short help file the About window writes and opens.
-class UsageTips
+namespace UsageTips
 {
-public:
-    static QStringList lines();
-    // Writes the tips into the working folder and opens them; false (with
-    // the reason) when they cannot be written, and then nothing is opened.
-    static bool writeAndOpen(QString *error);
-};
+QStringList lines();
+// Writes the tips into the working folder and opens them; false (with
+// the reason) when they cannot be written, and then nothing is opened.
+bool writeAndOpen(QString *error);
+}

@@ -52,14 +52,13 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snap
         if (input.shrink)
             m_small.shrinkCopy(m_large.snapshot());
     } else {
+        // Without a working file the drawing is what the canvas showed.
         const QImage drawing = snapshot ? snapshot->read(&why) : shown;
-        if (drawing.isNull())
-            return snapshot ? fileFailure(*snapshot, why) : Result{Failure::Rendering, {}};
+        if (snapshot && drawing.isNull())
+            return fileFailure(*snapshot, why);
         m_large.setBackgroundPicture(drawing);
         m_small.shrinkCopy(m_large.snapshot());
     }
-    if (m_small.image().isNull() || m_large.image().isNull())
-        return {Failure::Rendering, {}};
 
     if (started)
         started();

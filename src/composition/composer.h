@@ -31,7 +31,7 @@ public:
     // Art longer than this would freeze the window; such a run is refused.
     static constexpr qint64 MaxArtLength = 2'000'000;
 
-    enum class Failure { None, Rendering, WorkFile, TooLarge };
+    enum class Failure { None, WorkFile, TooLarge };
     struct Result
     {
         Failure failure = Failure::None;

@@ -47,9 +47,6 @@ void Form1::Command1_Click()
     switch (result.failure) {
     case Composer::Failure::None:
         break;
-    case Composer::Failure::Rendering:
-        showCompositionFailure(QStringLiteral("系统中还未安装“幼圆”字体，请使用其他字体"));
-        break;
     case Composer::Failure::WorkFile:
         showCompositionFailure(QStringLiteral("无法读写工作文件%1").arg(result.detail));
         break;

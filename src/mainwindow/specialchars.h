@@ -6,11 +6,10 @@
 #include <QStringList>
 
 // The list of special characters the star button offers for copying.
-class SpecialChars
+namespace SpecialChars
 {
-public:
-    static QStringList lines();
-    // Writes the list into the working folder and opens it; false (with the
-    // reason) when it cannot be written, in which case nothing is opened.
-    static bool writeAndOpen(QString *error);
-};
+QStringList lines();
+// Writes the list into the working folder and opens it; false (with the
+// reason) when it cannot be written, in which case nothing is opened.
+bool writeAndOpen(QString *error);
+}

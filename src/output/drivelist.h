@@ -13,7 +13,6 @@ class DriveList : public QComboBox
     Q_OBJECT
 public:
     explicit DriveList(QWidget *parent = nullptr);
-    QString drive() const { return currentText(); }
     // Selects the drive that holds path, without signalling a change.
     void showDriveOf(const QString &path);
     // Keeps this list and the folder list in step, both showing folder now.

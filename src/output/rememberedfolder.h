@@ -7,11 +7,10 @@
 
 // The folder last saved to or taken a picture from, kept in the working
 // folder for the rest of the run.
-class RememberedFolder
+namespace RememberedFolder
 {
-public:
-    // The remembered folder when it still exists, else the home folder.
-    static QString load();
-    // Stores the folder prefix (ending in one '/').
-    static bool store(const QString &prefix);
-};
+// The remembered folder when it still exists, else the home folder.
+QString load();
+// Stores the folder prefix (ending in one '/').
+bool store(const QString &prefix);
+}

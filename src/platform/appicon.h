@@ -7,10 +7,9 @@
 #include <QPixmap>
 
 // The program's icon, at every size it is drawn at.
-class AppIcon
+namespace AppIcon
 {
-public:
-    static QIcon icon();
-    static QPixmap picture48();
-    static QPixmap star();
-};
+QIcon icon();
+QPixmap picture48();
+QPixmap star();
+}

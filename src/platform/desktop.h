@@ -8,16 +8,15 @@
 #include <QStringList>
 
 // What the program asks of the desktop: opening documents, the clipboard.
-class Desktop
+namespace Desktop
 {
-public:
-    // Opens the file with the program the desktop associates with its type;
-    // does not wait for that program.
-    static bool openDocument(const QString &path);
-    // Writes the lines as a text file (GBK, CR LF) and opens it; false, with
-    // the reason, when it cannot be written, and then nothing is opened.
-    static bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
-    static void copyText(const QString &text);
-    // Puts the picture on the clipboard as an image (PNG among the offered types).
-    static void copyImage(const QImage &image);
-};
+// Opens the file with the program the desktop associates with its type;
+// does not wait for that program.
+bool openDocument(const QString &path);
+// Writes the lines as a text file (GBK, CR LF) and opens it; false, with
+// the reason, when it cannot be written, and then nothing is opened.
+bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
+void copyText(const QString &text);
+// Puts the picture on the clipboard as an image (PNG among the offered types).
+void copyImage(const QImage &image);
+}

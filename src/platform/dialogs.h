@@ -9,14 +9,13 @@
 class QWidget;
 
 // Message, question and prompt boxes.
-class Dialogs
+namespace Dialogs
 {
-public:
-    static void message(QWidget *parent, const QString &text, const QString &title,
-                        QMessageBox::Icon icon = QMessageBox::Information);
-    // True when the user answers yes.
-    static bool ask(QWidget *parent, const QString &text, const QString &title);
-    // The edited answer; Cancel gives the empty text.
-    static QString prompt(QWidget *parent, const QString &title, const QString &label,
-                          const QString &defaultAnswer);
-};
+void message(QWidget *parent, const QString &text, const QString &title,
+             QMessageBox::Icon icon = QMessageBox::Information);
+// True when the user answers yes.
+bool ask(QWidget *parent, const QString &text, const QString &title);
+// The edited answer; Cancel gives the empty text.
+QString prompt(QWidget *parent, const QString &title, const QString &label,
+               const QString &defaultAnswer);
+}

@@ -8,13 +8,12 @@
 
 // The "drives" of a system without drive letters: the roots of the mounted
 // file systems a user can write to.
-class Drives
+namespace Drives
 {
-public:
-    // Always holds "/" and the home folder's file system; sorted.
-    static QStringList roots();
-    // The root among roots() that holds path (the longest that prefixes it).
-    static QString rootOf(const QString &path);
-    // A folder path with exactly one '/' at its end.
-    static QString prefix(const QString &folder);
-};
+// Always holds "/" and the home folder's file system; sorted.
+QStringList roots();
+// The root among roots() that holds path (the longest that prefixes it).
+QString rootOf(const QString &path);
+// A folder path with exactly one '/' at its end.
+QString prefix(const QString &folder);
+}

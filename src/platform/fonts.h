@@ -8,19 +8,18 @@
 // The fonts the windows are designed for, mapped onto free fonts with the
 // same metrics, and the windows' default font. Each font that shows art comes
 // with the line pitch that art is laid out at.
-class Fonts
+namespace Fonts
 {
-public:
-    static void install();
-    // 宋体 9 pt: every double-byte character exactly two spaces wide.
-    static QFont defaultFont();
-    // A font for the picture canvases: given pixel metrics and pure black ink.
-    static QFont canvasFont(const QString &family, qreal pointSize, bool bold);
+void install();
+// 宋体 9 pt: every double-byte character exactly two spaces wide.
+QFont defaultFont();
+// A font for the picture canvases: given pixel metrics and pure black ink.
+QFont canvasFont(const QString &family, qreal pointSize, bool bold);
 
-    // The art as printed into a picture: 宋体 at 10 px, each double-byte
-    // character 10 px wide and two spaces wide, its ink at most 9 px tall.
-    static QFont pictureFont();
-    // 21 rows of 11 px fit the 237 px picture area, with clear space between
-    // rows and nothing of the last one cut off.
-    static constexpr int PictureLinePitch = 11;
-};
+// The art as printed into a picture: 宋体 at 10 px, each double-byte
+// character 10 px wide and two spaces wide, its ink at most 9 px tall.
+QFont pictureFont();
+// 21 rows of 11 px fit the 237 px picture area, with clear space between
+// rows and nothing of the last one cut off.
+inline constexpr int PictureLinePitch = 11;
+}

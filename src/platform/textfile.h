@@ -10,30 +10,29 @@
 
 // Text files as the program keeps them: code page 936 (GBK), CR LF after
 // every line, written whole and atomically.
-class TextFile
+namespace TextFile
 {
-public:
-    enum class Fallback { None, Utf8WithBom };
+enum class Fallback { None, Utf8WithBom };
 
-    // GBK bytes of text; *lossless is false when a character has no GBK code.
-    static QByteArray encodeGbk(const QString &text, bool *lossless = nullptr);
-    // Bytes for a file: GBK, or with Utf8WithBom, UTF-8 with a byte-order mark
-    // when GBK cannot hold the text.
-    static QByteArray encode(const QString &text, Fallback fallback);
+// GBK bytes of text; *lossless is false when a character has no GBK code.
+QByteArray encodeGbk(const QString &text, bool *lossless = nullptr);
+// Bytes for a file: GBK, or with Utf8WithBom, UTF-8 with a byte-order mark
+// when GBK cannot hold the text.
+QByteArray encode(const QString &text, Fallback fallback);
 
-    // Every line followed by CR LF.
-    static QString joinLines(const QStringList &lines);
-    // A number as the program writes it: sign place, digits, one space.
-    static QString numberLine(qint64 value);
+// Every line followed by CR LF.
+QString joinLines(const QStringList &lines);
+// A number as the program writes it: sign place, digits, one space.
+QString numberLine(qint64 value);
 
-    // Replaces the file with these bytes; on failure the old file is kept and
-    // *error holds the system's reason.
-    static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-    static bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr,
-                           Fallback fallback = Fallback::None);
+// Replaces the file with these bytes; on failure the old file is kept and
+// *error holds the system's reason.
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr,
+                Fallback fallback = Fallback::None);
 
-    // The first line without its line end, spaces kept; nothing when the file
-    // cannot be opened. At most maxBytes are looked at. GBK, or UTF-8 when the
-    // file starts with a byte-order mark.
-    static std::optional<QString> readFirstLine(const QString &path, qint64 maxBytes = 64 * 1024);
-};
+// The first line without its line end, spaces kept; nothing when the file
+// cannot be opened. At most maxBytes are looked at. GBK, or UTF-8 when the
+// file starts with a byte-order mark.
+std::optional<QString> readFirstLine(const QString &path, qint64 maxBytes = 64 * 1024);
+}

@@ -7,19 +7,18 @@
 
 // The one folder that holds the program's working files, and their names.
 // Names are lower case, so every spelling the program uses names one file.
-class WorkFiles
+namespace WorkFiles
 {
-public:
-    static inline const QString CountFile = QStringLiteral("denglu.qbx");
-    static inline const QString Snapshot = QStringLiteral("qbx.jpg");
-    static inline const QString CharList = QStringLiteral("liebiao.txt");
-    static inline const QString Remembered = QStringLiteral("qbx.ini");
-    static inline const QString Tips = QStringLiteral("Tessellon的使用技巧.txt");
+inline const QString CountFile = QStringLiteral("denglu.qbx");
+inline const QString Snapshot = QStringLiteral("qbx.jpg");
+inline const QString CharList = QStringLiteral("liebiao.txt");
+inline const QString Remembered = QStringLiteral("qbx.ini");
+inline const QString Tips = QStringLiteral("Tessellon的使用技巧.txt");
 
-    // The per-user data folder, created when missing.
-    static QString folder();
-    // Full path of a working file inside folder().
-    static QString path(const QString &name);
-    // Deletes the file if it exists; true when it is gone afterwards.
-    static bool remove(const QString &name);
-};
+// The per-user data folder, created when missing.
+QString folder();
+// Full path of a working file inside folder().
+QString path(const QString &name);
+// Deletes the file if it exists; true when it is gone afterwards.
+bool remove(const QString &name);
+}
