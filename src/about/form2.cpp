@@ -4,91 +4,63 @@
 #include "form2.h"
 
 #include "appicon.h"
-#include "twips.h"
+#include "fonts.h"
+#include "scaffold.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
-#include <QStyle>
 #include <QThread>
 #include <QWindow>
 #include <memory>
 
+using Scaffold::label;
+using Scaffold::setTextColor;
+
 namespace {
 const QColor Blue(0, 0, 255);
-
-QFont kaiti(int points, bool bold)
-{
-    QFont font(QStringLiteral("楷体_GB2312"), points);
-    font.setBold(bold);
-    return font;
-}
-
-void paint(QLabel *label, const QColor &text)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    label->setPalette(palette);
-}
 }
 
 Form2::Form2()
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Tessellon启动画面"));
-    setWindowIcon(AppIcon::icon());
-    setFixedSize(twips(6165), twips(2895));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    Scaffold::setUp(this, "Form2", QStringLiteral("Tessellon启动画面"), Scaffold::Frame::Splash, QSize(6165, 2895));
+    Scaffold::setBackColor(this, Qt::white);
 
     // The shadow first, so the title lies above it.
-    QLabel *Label3 = label("Label3", twips(2040, 120, 3960, 495), QStringLiteral("Tessellon加强版"));
-    Label3->setFont(kaiti(24, true));
-    paint(Label3, QColor(0x80, 0x80, 0x80));
-    QLabel *Label2 = label("Label2", twips(1995, 75, 3960, 495), QStringLiteral("Tessellon加强版"));
-    Label2->setFont(kaiti(24, true));
-    paint(Label2, Blue);
+    QLabel *Label3 = label(this, "Label3", twips(2040, 120, 3960, 495), QStringLiteral("Tessellon加强版"));
+    Label3->setFont(Fonts::kaiti(24, true));
+    setTextColor(Label3, QColor(0x80, 0x80, 0x80));
+    QLabel *Label2 = label(this, "Label2", twips(1995, 75, 3960, 495), QStringLiteral("Tessellon加强版"));
+    Label2->setFont(Fonts::kaiti(24, true));
+    setTextColor(Label2, Blue);
 
-    QLabel *Image1 = label("Image1", twips(240, 240, 705, 705), QString());
+    QLabel *Image1 = label(this, "Image1", twips(240, 240, 705, 705), QString());
     Image1->setPixmap(AppIcon::picture48());
     Image1->setScaledContents(true);
 
-    label("Label5", twips(1680, 840, 3375, 255), QStringLiteral("软件制作：Tessellon开发组"));
-    label("Label6", twips(4440, 1320, 1455, 255), QStringLiteral("软件版本 v" TESSELLON_VERSION));
-    QLabel *Label8 = label("Label8", twips(360, 1440, 2775, 495), QStringLiteral("欢迎使用..."));
-    Label8->setFont(kaiti(18, false));
-    paint(Label8, Blue);
-    paint(label("Label4", twips(1080, 2040, 1695, 255), QStringLiteral("欢迎访问我的博客：")), Blue);
-    QLabel *Label7 = label("Label7", twips(2760, 2040, 3135, 255), QStringLiteral("tessellon.example.org"));
+    label(this, "Label5", twips(1680, 840, 3375, 255), QStringLiteral("软件制作：Tessellon开发组"));
+    label(this, "Label6", twips(4440, 1320, 1455, 255), QStringLiteral("软件版本 v" TESSELLON_VERSION));
+    QLabel *Label8 = label(this, "Label8", twips(360, 1440, 2775, 495), QStringLiteral("欢迎使用..."));
+    Label8->setFont(Fonts::kaiti(18, false));
+    setTextColor(Label8, Blue);
+    setTextColor(label(this, "Label4", twips(1080, 2040, 1695, 255), QStringLiteral("欢迎访问我的博客：")), Blue);
+    QLabel *Label7 = label(this, "Label7", twips(2760, 2040, 3135, 255), QStringLiteral("tessellon.example.org"));
     QFont underlined = font();
     underlined.setUnderline(true);
     Label7->setFont(underlined);
-    paint(Label7, Blue);
-    label("Label1", twips(0, 2400, 1335, 255), QStringLiteral("加载中>>>>>"));
+    setTextColor(Label7, Blue);
+    label(this, "Label1", twips(0, 2400, 1335, 255), QStringLiteral("加载中>>>>>"));
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(0, height() - twips(255), width(), twips(255));
+    // Docked to the bottom edge, full width.
+    ProgressBar1 = Scaffold::place<QProgressBar>(this, "ProgressBar1",
+                                                 QRect(0, height() - twips(255), width(), twips(255)));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-}
-
-QLabel *Form2::label(const char *name, QRect geometry, const QString &text)
-{
-    auto *l = new QLabel(text, this);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    return l;
+    Scaffold::centre(this);
 }
 
 void Form2::Form_Load()

@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <functional>
 
-class QLabel;
 class QProgressBar;
 
 // The splash window: title, version and a progress bar that fills in 200
@@ -28,7 +27,5 @@ public:
     static void start(const std::function<void()> &showMain);
 
 private:
-    QLabel *label(const char *name, QRect geometry, const QString &text);
-
     QProgressBar *ProgressBar1 = nullptr;
 };

@@ -5,7 +5,7 @@
 
 #include "appicon.h"
 #include "dialogs.h"
-#include "twips.h"
+#include "scaffold.h"
 #include "usagetips.h"
 #include "version.h"
 
@@ -15,49 +15,33 @@
 namespace {
 QLabel *blueLabel(QWidget *parent, const char *name, QRect geometry, const QString &text, bool wrap = false)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    QLabel *label = Scaffold::label(parent, name, geometry, text);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
+    Scaffold::setTextColor(label, QColor(0, 0, 255));
     return label;
 }
 
-QWidget *line(QWidget *parent, const char *name, QRect geometry, const QColor &color)
+void line(QWidget *parent, const char *name, QRect geometry, const QColor &color)
 {
-    auto *l = new QWidget(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setAutoFillBackground(true);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::Window, color);
-    l->setPalette(palette);
-    return l;
+    Scaffold::setBackColor(Scaffold::place<QWidget>(parent, name, geometry), color);
 }
 }
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("关于Tessellon加强版"));
-    setWindowIcon(AppIcon::icon());
     // A fixed dialog frame with a close box, kept out of the task bar.
-    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    Scaffold::setUp(this, "frmAbout", QStringLiteral("关于Tessellon加强版"), Scaffold::Frame::Dialog,
+                    QSize(5730, 3555));
     // A tool window does not keep the program running by itself; this one
     // must: the program ends with its last window, this one included.
     setAttribute(Qt::WA_QuitOnClose, true);
     setModal(false);
-    setGeometry(twips(2340, 1935, 5730, 3555));
-    setFixedSize(size());
+    // Always the same place on the screen, wherever the main window is.
+    setGeometry(QRect(QPoint(twips(2340), twips(1935)), size()));
 
-    auto *Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twips(120, 480, 720, 720));
+    auto *Image1 = Scaffold::place<QLabel>(this, "Image1", twips(120, 480, 720, 720));
     Image1->setPixmap(AppIcon::picture48());
     Image1->setScaledContents(true);
 
@@ -79,12 +63,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
               QStringLiteral("本软件按现状提供，不附带任何明示或暗示的担保；使用本软件所产生的一切后果由使用者自行承担。"),
               true);
 
-    cmdOK = new QPushButton(QStringLiteral("确定(&S)"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twips(4125, 2640, 1500, 345));
-    Command1 = new QPushButton(QStringLiteral("更多(&M)"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(4125, 3120, 1500, 345));
+    cmdOK = Scaffold::button(this, "cmdOK", twips(4125, 2640, 1500, 345), QStringLiteral("确定(&S)"));
+    Command1 = Scaffold::button(this, "Command1", twips(4125, 3120, 1500, 345), QStringLiteral("更多(&M)"));
     setTabOrder(cmdOK, Command1);
     cmdOK->setFocus();
 

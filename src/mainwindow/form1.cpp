@@ -9,7 +9,7 @@
 #include "frmabout.h"
 #include "gridgeometry.h"
 #include "outputwindows.h"
-#include "twips.h"
+#include "scaffold.h"
 #include "workfiles.h"
 
 #include <QCheckBox>
@@ -23,16 +23,9 @@
 #include <QRadioButton>
 #include <limits>
 
-namespace {
-template <typename W>
-W *place(QWidget *container, const char *name, QRect geometry)
-{
-    auto *w = new W(container);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
+using Scaffold::place;
 
+namespace {
 const QString RecommendSpaces = QStringLiteral("推荐使用2个或4个空格，将背景设置为白色");
 }
 
@@ -57,12 +50,7 @@ QString Form1::baseCaption()
 
 void Form1::buildLayout()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(baseCaption());
-    setWindowIcon(AppIcon::icon());
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(7665), twips(4110));
+    Scaffold::setUp(this, "Form1", baseCaption(), Scaffold::Frame::Fixed, QSize(7665, 4110));
 
     Text1 = place<QPlainTextEdit>(this, "Text1", twips(0, 0, 4095, 4095));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -117,9 +105,7 @@ void Form1::buildLayout()
         box->setMaxLength(std::numeric_limits<int>::max());  // the boxes take any length
     }
 
-    Picture2 = new CanvasView(Frame1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setGeometry(twips(1560, 240, 1695, 1695));
+    Picture2 = place<CanvasView>(Frame1, "Picture2", twips(1560, 240, 1695, 1695));
     Picture2->setToolTip(QStringLiteral("绘图区"));
     Picture2->setCanvas(&m_large);
 
@@ -137,9 +123,7 @@ void Form1::buildLayout()
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
 
-    Picture1 = new CanvasView(Frame1);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(2880, 2280, 335, 335));
+    Picture1 = place<CanvasView>(Frame1, "Picture1", twips(2880, 2280, 335, 335));
     Picture1->setToolTip(QStringLiteral("缩略图"));
     Picture1->setCanvas(&m_small);
 
@@ -153,10 +137,7 @@ void Form1::buildLayout()
     Picture3 = place<QLabel>(Frame1, "Picture3", twips(1200, 1700, 225, 225));
     Picture3->setPixmap(AppIcon::star());
     Picture3->setAlignment(Qt::AlignCenter);
-    Picture3->setAutoFillBackground(true);
-    QPalette white = Picture3->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Picture3->setPalette(white);
+    Scaffold::setBackColor(Picture3, Qt::white);
     Picture3->setToolTip(QStringLiteral("单击，打开特殊字符列表"));
     Picture3->setCursor(Qt::PointingHandCursor);
 

@@ -5,6 +5,7 @@
 // and the caption; removing the working files.
 #include "form1.h"
 
+#include "scaffold.h"
 #include "textfile.h"
 #include "workfiles.h"
 
@@ -12,11 +13,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QStyle>
 #include <QTextDocument>
 #include <limits>
 
@@ -52,8 +50,7 @@ void Form1::Form_Load()
         shown = shown.left(MaxCountShown) + QStringLiteral("…");
     setWindowTitle(windowTitle() + QStringLiteral("    这是您第") + shown + QStringLiteral("次使用本软件！"));
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    Scaffold::centre(this);
 }
 
 void Form1::Form_Unload()

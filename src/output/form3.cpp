@@ -3,7 +3,6 @@
 
 #include "form3.h"
 
-#include "appicon.h"
 #include "artsource.h"
 #include "canvasview.h"
 #include "colorcodes.h"
@@ -12,33 +11,23 @@
 #include "fonts.h"
 #include "imagefiles.h"
 #include "outputwindows.h"
-#include "twips.h"
+#include "scaffold.h"
 
 #include <QAction>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 Form3::Form3(OutputWindows &windows)
-    : m_windows(windows), m_area(PictureSize, PictureSize.width() * 15, PictureSize.height() * 15)
+    : m_windows(windows), m_area(PictureSize, toTwips(PictureSize.width()), toTwips(PictureSize.height()))
 {
-    setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("处理为图像"));
-    setWindowIcon(AppIcon::icon());
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(3990), twips(4200));
+    Scaffold::setUp(this, "Form3", QStringLiteral("处理为图像"), Scaffold::Frame::Fixed, QSize(3990, 4200));
 
     m_area.setColors(palette().color(QPalette::Button), palette().color(QPalette::ButtonText));
     m_area.setFont(Fonts::pictureFont());
     m_area.setLinePitch(Fonts::PictureLinePitch);
 
-    Picture1 = new CanvasView(this, CanvasView::Border::Sunken);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(0, 0, 3975, 3615));
+    Picture1 = Scaffold::place<CanvasView>(this, "Picture1", twips(0, 0, 3975, 3615), CanvasView::Border::Sunken);
     Picture1->setCanvas(&m_area);
 
     struct ButtonDesign { QPushButton **button; const char *name; int left; QString caption, tip; };
@@ -49,9 +38,7 @@ Form3::Form3(OutputWindows &windows)
         {&Command3, "Command3", 1080, QStringLiteral("图片(&P)"), QStringLiteral("以图片作为拼出文字的背景")},
     };
     for (const ButtonDesign &b : buttons) {
-        *b.button = new QPushButton(b.caption, this);
-        (*b.button)->setObjectName(QLatin1String(b.name));
-        (*b.button)->setGeometry(twips(b.left, 3720, 855, 375));
+        *b.button = Scaffold::button(this, b.name, twips(b.left, 3720, 855, 375), b.caption);
         (*b.button)->setToolTip(b.tip);
     }
     setTabOrder(Command1, Command2);
@@ -80,8 +67,7 @@ Form3::Form3(OutputWindows &windows)
     Picture1->addActions({copyAct, saveAct});
     Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    Scaffold::centre(this);
 }
 
 void Form3::combine(const QImage &picture, std::optional<QColor> textColor)

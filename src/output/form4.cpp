@@ -3,61 +3,38 @@
 
 #include "form4.h"
 
-#include "appicon.h"
 #include "artsource.h"
 #include "desktop.h"
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "fonts.h"
 #include "imagefiles.h"
 #include "rememberedfolder.h"
+#include "scaffold.h"
 #include "textfile.h"
-#include "twips.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 Form4::Form4(const ArtSource &art) : m_art(art)
 {
-    setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(TextCaption);
-    setWindowIcon(AppIcon::icon());
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(5175), twips(3195));
+    Scaffold::setUp(this, "Form4", TextCaption, Scaffold::Frame::Fixed, QSize(5175, 3195));
 
-    Drive1 = new DriveList(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(twips(120, 120, 2535, 300));
-    Dir1 = new FolderList(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(twips(120, 480, 2535, 2610));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(3480, 120, 1575, 270));
-    Label1 = new QLabel(QStringLiteral("文件名："), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips(2760, 160, 855, 255));
+    Drive1 = Scaffold::place<DriveList>(this, "Drive1", twips(120, 120, 2535, 300));
+    Dir1 = Scaffold::place<FolderList>(this, "Dir1", twips(120, 480, 2535, 2610));
+    Text1 = Scaffold::place<QLineEdit>(this, "Text1", twips(3480, 120, 1575, 270));
+    Label1 = Scaffold::label(this, "Label1", twips(2760, 160, 855, 255), QStringLiteral("文件名："));
 
-    QFont buttonFont(QStringLiteral("楷体_GB2312"));
-    buttonFont.setPointSizeF(21.75);
-    buttonFont.setBold(true);
-    Command1 = new QPushButton(QStringLiteral("保存(&S)"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(2760, 840, 2295, 735));
-    Command2 = new QPushButton(QStringLiteral("取消(C)"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twips(2760, 2160, 2295, 735));
+    Command1 = Scaffold::button(this, "Command1", twips(2760, 840, 2295, 735), QStringLiteral("保存(&S)"));
+    Command2 = Scaffold::button(this, "Command2", twips(2760, 2160, 2295, 735), QStringLiteral("取消(C)"));
     for (QPushButton *button : {Command1, Command2})
-        button->setFont(buttonFont);
+        button->setFont(Fonts::kaiti(21.75, true));
 
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, Text1);
@@ -69,8 +46,7 @@ Form4::Form4(const ArtSource &art) : m_art(art)
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
 
     Form_Load();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    Scaffold::centre(this);
 }
 
 void Form4::Form_Load()

@@ -3,14 +3,14 @@
 
 #include "form5.h"
 
-#include "appicon.h"
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "fonts.h"
 #include "form3.h"
 #include "rememberedfolder.h"
-#include "twips.h"
+#include "scaffold.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,33 +22,17 @@ const QStringList Form5::Patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.
 
 Form5::Form5()
 {
-    setObjectName(QStringLiteral("Form5"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("图片组合方式"));
-    setWindowIcon(AppIcon::icon());
-    resize(twips(4920), twips(3705));
+    Scaffold::setUp(this, "Form5", QStringLiteral("图片组合方式"), Scaffold::Frame::Sizable, QSize(4920, 3705));
 
-    Dir1 = new FolderList(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(twips(0, 360, 2535, 2610));
-    Drive1 = new DriveList(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(twips(0, 0, 2535, 300));
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setGeometry(twips(2520, 0, 2415, 2970));
+    Dir1 = Scaffold::place<FolderList>(this, "Dir1", twips(0, 360, 2535, 2610));
+    Drive1 = Scaffold::place<DriveList>(this, "Drive1", twips(0, 0, 2535, 300));
+    File1 = Scaffold::place<QListWidget>(this, "File1", twips(2520, 0, 2415, 2970));
 
-    QFont buttonFont(QStringLiteral("楷体_GB2312"));
-    buttonFont.setPointSize(18);
-    buttonFont.setBold(true);
-    Command1 = new QPushButton(QStringLiteral("确定(&S)"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(240, 3120, 1935, 495));
-    Command2 = new QPushButton(QStringLiteral("取消(&C)"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twips(2760, 3120, 1935, 495));
+    Command1 = Scaffold::button(this, "Command1", twips(240, 3120, 1935, 495), QStringLiteral("确定(&S)"));
+    Command2 = Scaffold::button(this, "Command2", twips(2760, 3120, 1935, 495), QStringLiteral("取消(&C)"));
     for (QPushButton *button : {Command1, Command2})
-        button->setFont(buttonFont);
+        button->setFont(Fonts::kaiti(18, true));
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);

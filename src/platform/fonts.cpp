@@ -22,6 +22,14 @@ QFont Fonts::defaultFont()
     return QFont(QStringLiteral("宋体"), 9);
 }
 
+QFont Fonts::kaiti(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("楷体_GB2312"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
 QFont Fonts::canvasFont(const QString &family, qreal pointSize, bool bold)
 {
     QFont font(family);

@@ -15,6 +15,8 @@ void install();
 QFont defaultFont();
 // A font for the picture canvases: given pixel metrics and pure black ink.
 QFont canvasFont(const QString &family, qreal pointSize, bool bold);
+// 楷体_GB2312, as the titles and the large buttons use it.
+QFont kaiti(qreal pointSize, bool bold);
 
 // The art as printed into a picture: 宋体 at 10 px, each double-byte
 // character 10 px wide and two spaces wide, its ink at most 9 px tall.

@@ -12,6 +12,12 @@ inline int twips(int t)
     return qRound(t / 15.0);
 }
 
+// Pixels back to twips, for scales kept in twips.
+inline int toTwips(int pixels)
+{
+    return pixels * 15;
+}
+
 inline QRect twips(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "twips.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+class QLabel;
+class QPushButton;
+
+// What every window is built from: its frame, caption, icon and size, and
+// its controls, each with its name and its place in twips.
+namespace Scaffold
+{
+enum class Frame {
+    Fixed,    // a single fixed border with a close box only
+    Dialog,   // as Fixed, but no task-bar entry
+    Sizable,  // the usual frame; the window system picks the first place
+    Splash,   // no frame and no task-bar entry
+};
+
+// Names the window, sets its caption, the program's icon and its frame, and
+// sizes its client area (fixed unless the frame is sizable).
+void setUp(QWidget *window, const char *name, const QString &title, Frame frame, QSize twipsSize);
+// Puts the window in the middle of the primary screen.
+void centre(QWidget *window);
+
+// A new W inside container (further constructor arguments after the
+// parent), named as designed and placed at geometry (pixels, from twips()).
+template <typename W, typename... Args>
+W *place(QWidget *container, const char *name, const QRect &geometry, Args &&...args)
+{
+    auto *w = new W(container, std::forward<Args>(args)...);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+QLabel *label(QWidget *container, const char *name, const QRect &geometry, const QString &text);
+QPushButton *button(QWidget *container, const char *name, const QRect &geometry, const QString &caption);
+
+void setTextColor(QWidget *widget, const QColor &color);
+// Fills the widget's background with color.
+void setBackColor(QWidget *widget, const QColor &color);
+}
