@@ -41,7 +41,12 @@ Form1::Form1(QWidget *parent)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+// The program ends with this window's object, whichever window closed last:
+// working files that other windows wrote after the shutdown step go too.
+Form1::~Form1()
+{
+    WorkFiles::removeScratch();
+}
 
 QString Form1::baseCaption()
 {

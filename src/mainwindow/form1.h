@@ -62,6 +62,7 @@ private:
     void connectHandlers();
     void Form_Load();
     void Form_Unload();
+    static QString countLock();
     void showCompositionFailure(const QString &text);
 
     QPlainTextEdit *Text1 = nullptr;

@@ -5,12 +5,15 @@
 // and the caption; removing the working files.
 #include "form1.h"
 
+#include "dialogs.h"
+#include "files.h"
 #include "scaffold.h"
 #include "textfile.h"
 #include "workfiles.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -35,12 +38,14 @@ constexpr qsizetype MaxCountShown = 40;
 void Form1::Form_Load()
 {
     const QString countFile = WorkFiles::path(WorkFiles::CountFile);
-    if (QFile::exists(countFile)) {
-        m_usageCount = TextFile::readFirstLine(countFile).value_or(QString());
-    } else {
-        m_usageCount = QStringLiteral("1");
-        TextFile::writeLines(countFile, {TextFile::numberLine(1)});
-    }
+    Files::underLock(countLock(), [this, &countFile] {
+        if (QFile::exists(countFile)) {
+            m_usageCount = TextFile::readFirstLine(countFile).value_or(QString());
+        } else {
+            m_usageCount = QStringLiteral("1");
+            TextFile::writeLines(countFile, {TextFile::numberLine(1)});
+        }
+    });
 
     Combo1->addItems(QFontDatabase::families());
     Combo1->setEditText(QStringLiteral("幼圆"));
@@ -61,10 +66,25 @@ void Form1::Form_Unload()
     WorkFiles::remove(WorkFiles::Snapshot);
     WorkFiles::remove(WorkFiles::CharList);
     WorkFiles::remove(WorkFiles::Remembered);
-    // The new count is written whole or not at all: the old one survives a
-    // failed write.
-    TextFile::writeLines(WorkFiles::path(WorkFiles::CountFile), {TextFile::numberLine(nextCount(m_usageCount))});
+    // Another run may have counted since this one started: the count is read
+    // again and stored under the lock, so that every run counts. It is written
+    // whole or not at all: the old one survives a failed write.
+    const QString countFile = WorkFiles::path(WorkFiles::CountFile);
+    QString why;
+    bool stored = false;
+    Files::underLock(countLock(), [this, &countFile, &why, &stored] {
+        const std::optional<QString> now = TextFile::readFirstLine(countFile);
+        stored = TextFile::writeLines(countFile, {TextFile::numberLine(nextCount(now.value_or(m_usageCount)))}, &why);
+    });
     WorkFiles::remove(WorkFiles::Tips);
+    if (!stored)
+        Dialogs::message(this, QStringLiteral("无法保存使用次数“%1”：%2").arg(QDir::toNativeSeparators(countFile), why),
+                         QStringLiteral("错误提示"), QMessageBox::Warning);
+}
+
+QString Form1::countLock()
+{
+    return WorkFiles::path(WorkFiles::CountFile + QStringLiteral(".lock"));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -80,17 +80,17 @@ void Form3::combine(const QImage &picture, std::optional<QColor> textColor)
     m_area.flatten();
 }
 
-QImage Form3::loadPicture(QWidget *parent, const QStringList &files)
+QImage Form3::loadPicture(QWidget *parent, const QList<Files::Entry> &files)
 {
     QString firstError;
-    for (const QString &file : files) {
+    for (const Files::Entry &file : files) {
         QString why;
         // Decoded straight to the size it is drawn at: a large photo stays cheap.
-        const QImage picture = ImageFiles::load(file, &why, PictureSize);
+        const QImage picture = ImageFiles::load(file.native, &why, PictureSize);
         if (!picture.isNull())
             return picture;
         if (firstError.isEmpty())
-            firstError = QStringLiteral("无法打开图片“%1”：%2").arg(QDir::toNativeSeparators(file), why);
+            firstError = QStringLiteral("无法打开图片“%1”：%2").arg(QDir::toNativeSeparators(file.name), why);
     }
     Dialogs::message(parent, firstError, QStringLiteral("图片组合"), QMessageBox::Warning);
     return {};
@@ -112,7 +112,10 @@ void Form3::copyPicture()
 
 void Form3::Picture1_FilesDropped(const QStringList &paths)
 {
-    const QImage dropped = loadPicture(this, paths);
+    QList<Files::Entry> files;
+    for (const QString &path : paths)
+        files.append(Files::entry(path));
+    const QImage dropped = loadPicture(this, files);
     if (!dropped.isNull())
         combine(dropped, askTextColor(this));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "files.h"
 
 #include <QWidget>
 #include <optional>
@@ -33,7 +34,7 @@ public:
     // The first of the files that is a readable picture, at the area's size;
     // when none is, tells the user why the first one is not and gives a null
     // image.
-    static QImage loadPicture(QWidget *parent, const QStringList &files);
+    static QImage loadPicture(QWidget *parent, const QList<Files::Entry> &files);
     // Asks in which colour the art goes over a picture (code 1 to 8 exactly,
     // 1 offered); nothing for any other answer.
     static std::optional<QColor> askTextColor(QWidget *parent);

@@ -103,7 +103,7 @@ void Form4::Command1_Click()
         return;
     }
     Desktop::openDocument(file);
-    RememberedFolder::store(prefix);
+    RememberedFolder::store(this, prefix);
     close();
 }
 

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
+#include "files.h"
 #include "folderlist.h"
 #include "fonts.h"
 #include "form3.h"
@@ -16,6 +17,10 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+
+namespace {
+constexpr int NativeNameRole = Qt::UserRole;
+}
 
 const QStringList Form5::Patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.ico"), QStringLiteral("*.gif"),
                                      QStringLiteral("*.bmp")};
@@ -56,8 +61,14 @@ void Form5::Form_Load()
 void Form5::Dir1_Change()
 {
     File1->clear();
-    // Name filters ignore letter case: PHOTO.JPG is a picture too.
-    File1->addItems(QDir(Dir1->path()).entryList(Patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // Name filters ignore letter case: PHOTO.JPG is a picture too. A name in
+    // GBK (from an old archive) is listed decoded and read by its own bytes.
+    for (const Files::Entry &entry : Files::regularFiles(Dir1->path())) {
+        if (!QDir::match(Patterns, entry.name))
+            continue;
+        auto *item = new QListWidgetItem(entry.name, File1);
+        item->setData(NativeNameRole, entry.native);
+    }
 }
 
 void Form5::fail(const QString &text)
@@ -77,12 +88,13 @@ void Form5::Command1_Click()
         fail(QStringLiteral("文件夹“%1”已不存在。").arg(QDir::toNativeSeparators(Dir1->path())));
         return;
     }
-    const QImage picture = Form3::loadPicture(this, {prefix + item->text()});
+    const QImage picture = Form3::loadPicture(
+        this, {{prefix + item->text(), item->data(NativeNameRole).toByteArray()}});
     if (picture.isNull())
         return;
     const std::optional<QColor> textColor = Form3::askTextColor(this);
     emit pictureChosen(picture, textColor);
-    RememberedFolder::store(prefix);
+    RememberedFolder::store(this, prefix);
     close();
 }
 

@@ -3,6 +3,7 @@
 
 #include "rememberedfolder.h"
 
+#include "dialogs.h"
 #include "textfile.h"
 #include "workfiles.h"
 
@@ -17,8 +18,13 @@ QString RememberedFolder::load()
     return QDir::homePath();
 }
 
-bool RememberedFolder::store(const QString &prefix)
+bool RememberedFolder::store(QWidget *window, const QString &prefix)
 {
-    return TextFile::writeLines(WorkFiles::path(WorkFiles::Remembered), {prefix}, nullptr,
-                                TextFile::Fallback::Utf8WithBom);
+    const QString file = WorkFiles::path(WorkFiles::Remembered);
+    QString why;
+    if (TextFile::writeLines(file, {prefix}, &why, TextFile::Fallback::Utf8WithBom))
+        return true;
+    Dialogs::message(window, QStringLiteral("无法记住文件夹，工作文件“%1”写入失败：%2").arg(QDir::toNativeSeparators(file), why),
+                     QStringLiteral("错误提示"), QMessageBox::Warning);
+    return false;
 }

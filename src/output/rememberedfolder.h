@@ -5,12 +5,15 @@
 
 #include <QString>
 
+class QWidget;
+
 // The folder last saved to or taken a picture from, kept in the working
 // folder for the rest of the run.
 namespace RememberedFolder
 {
 // The remembered folder when it still exists, else the home folder.
 QString load();
-// Stores the folder prefix (ending in one '/').
-bool store(const QString &prefix);
+// Stores the folder prefix (ending in one '/'); tells the user, over window,
+// when it cannot be written.
+bool store(QWidget *window, const QString &prefix);
 }

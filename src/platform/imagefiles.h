@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -10,8 +11,11 @@
 // Reading and writing picture files.
 namespace ImageFiles
 {
-// Writes the image in the given format ("BMP", "JPG") replacing any file of
-// that name only once the whole picture is written.
+// The image as the bytes of a file in the given format ("BMP", "JPG",
+// "PNG"); empty, with the reason, when it cannot be encoded.
+QByteArray encode(const QImage &image, const char *format, int quality = -1, QString *error = nullptr);
+// Encodes the image and writes it through Files::write: the old file stays
+// whole unless the new one was written completely.
 bool save(const QImage &image, const QString &path, const char *format,
           int quality = -1, QString *error = nullptr);
 
@@ -19,7 +23,13 @@ bool save(const QImage &image, const QString &path, const char *format,
 // size the picture comes back at exactly that size, decoded straight to it
 // where the format allows, so large photos stay cheap. With
 // Qt::KeepAspectRatio it comes back as large as fits in that size instead,
-// with its own proportions.
+// with its own proportions. The header is checked first: a picture whose
+// decoding would take more than about half a second or 256 MiB is refused,
+// with the reason, before anything is decoded. Only regular files are read
+// (links followed); nothing ever blocks.
 QImage load(const QString &path, QString *error = nullptr, QSize size = {},
+            Qt::AspectRatioMode aspect = Qt::IgnoreAspectRatio);
+// The same for a name given as the bytes on disk (see Files::regularFiles).
+QImage load(const QByteArray &nativePath, QString *error = nullptr, QSize size = {},
             Qt::AspectRatioMode aspect = Qt::IgnoreAspectRatio);
 }

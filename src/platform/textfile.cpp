@@ -3,8 +3,9 @@
 
 #include "textfile.h"
 
+#include "files.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -47,16 +48,7 @@ QString TextFile::numberLine(qint64 value)
 
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    // A folder we may not write in still allows replacing a file in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return Files::write(path, bytes, error);
 }
 
 bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error,
@@ -72,8 +64,8 @@ bool TextFile::writeLines(const QString &path, const QStringList &lines, QString
 
 std::optional<QString> TextFile::readFirstLine(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!Files::openRegular(file, path, Files::Links::Refuse))
         return std::nullopt;
     QByteArray bytes = file.read(maxBytes);
     const qsizetype end = bytes.indexOf('\n');

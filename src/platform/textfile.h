@@ -32,7 +32,8 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error = 
                 Fallback fallback = Fallback::None);
 
 // The first line without its line end, spaces kept; nothing when the file
-// cannot be opened. At most maxBytes are looked at. GBK, or UTF-8 when the
-// file starts with a byte-order mark.
+// cannot be opened or is not a regular file (a link is not followed). At most
+// maxBytes are looked at. GBK, or UTF-8 when the file starts with a
+// byte-order mark.
 std::optional<QString> readFirstLine(const QString &path, qint64 maxBytes = 64 * 1024);
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString WorkFiles::folder()
@@ -23,5 +24,12 @@ QString WorkFiles::path(const QString &name)
 bool WorkFiles::remove(const QString &name)
 {
     const QString p = path(name);
-    return !QFile::exists(p) || QFile::remove(p);
+    const QFileInfo entry(p);
+    return !(entry.exists() || entry.isSymLink()) || QFile::remove(p);
+}
+
+void WorkFiles::removeScratch()
+{
+    for (const QString &name : {Snapshot, CharList, Remembered, Tips})
+        remove(name);
 }

@@ -19,6 +19,9 @@ inline const QString Tips = QStringLiteral("Tessellon的使用技巧.txt");
 QString folder();
 // Full path of a working file inside folder().
 QString path(const QString &name);
-// Deletes the file if it exists; true when it is gone afterwards.
+// Deletes the file if it exists (a link itself, never its target); true when
+// it is gone afterwards.
 bool remove(const QString &name);
+// Deletes every working file but the count file.
+void removeScratch();
 }

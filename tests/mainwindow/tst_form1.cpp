@@ -6,7 +6,10 @@
 // bad count files, an unwritable working folder and huge pastes.
 #include "canvas.h"
 #include "canvasview.h"
+#include "folderlist.h"
 #include "form1.h"
+#include "form3.h"
+#include "form4.h"
 #include "frmabout.h"
 #include "gridgeometry.h"
 #include "testenv.h"
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 // Widget position of the grid point (c, r) on the large canvas.
@@ -43,6 +48,42 @@ private:
     void click(const char *button) { get<QAbstractButton>(button)->click(); }
     int ink(const char *canvas) { return TestEnv::count(get<CanvasView>(canvas)->canvas()->image(), 0); }
     QByteArray count() { return TestEnv::readAll(env->workFile(QStringLiteral("denglu.qbx"))); }
+
+    // Does what a user does to write the named file: a working file, or 顶.txt
+    // and 顶.jpg saved into the working folder. The texts of the messages.
+    QStringList userWrites(const QString &name)
+    {
+        const QString folder = QFileInfo(env->workFile(name)).path();
+        if (name.startsWith(QStringLiteral("顶")))
+            Modal::press(QStringLiteral("是(&Y)"));  // replace the old file
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        if (name == QStringLiteral("qbx.jpg")) {
+            click("Command1");
+        } else if (name == QStringLiteral("liebiao.txt")) {
+            QTest::mouseClick(get("Picture3"), Qt::LeftButton);
+        } else if (name == QStringLiteral("denglu.qbx")) {
+            form = std::make_unique<Form1>();  // starts on what is there
+            form->close();
+        } else if (name.startsWith(QStringLiteral("Tessellon"))) {
+            click("Command5");
+            auto *about = TestEnv::window<frmAbout>();
+            about->findChild<QPushButton *>("Command1")->click();
+            about->close();
+        } else {
+            if (name.endsWith(QStringLiteral(".jpg"))) {
+                click("Command4");
+                TestEnv::window<Form3>()->findChild<QPushButton *>("Command1")->click();
+            } else {
+                click("Command3");
+            }
+            auto *save = TestEnv::window<Form4>();
+            save->findChild<FolderList *>("Dir1")->setPath(name == QStringLiteral("qbx.ini") ? env->home() : folder);
+            save->findChild<QPushButton *>("Command1")->click();
+        }
+        Modal::clear();
+        return texts;
+    }
 
 private slots:
     void init()
@@ -110,6 +151,66 @@ private slots:
         QCOMPARE(count(), QByteArray(" 2 \r\n"));
         form->close();  // a second close stores nothing more
         QCOMPARE(count(), QByteArray(" 2 \r\n"));
+    }
+
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"qbx.jpg", "liebiao.txt", "Tessellon的使用技巧.txt", "denglu.qbx", "qbx.ini", "顶.txt", "顶.jpg"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+
+    void fullDisk()
+    {
+        QFETCH(QString, name);
+        const QByteArray old(" 10 \r\n");
+        const QString folder = QFileInfo(env->workFile(name)).path();
+        FullDisk full(folder, {{name, old}});
+        const QStringList texts = userWrites(name);
+        QCOMPARE(TestEnv::readAll(folder + QLatin1Char('/') + name), old);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(TestEnv::chinese(texts[0]) && texts[0].contains(qt_error_string(ENOSPC)), qPrintable(texts[0]));
+        QVERIFY(!env->opened().contains(folder + QLatin1Char('/') + name));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(name).size(), 1);
+    }
+
+    void notARegularFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        for (const char *name : {"denglu.qbx", "qbx.jpg", "liebiao.txt", "Tessellon的使用技巧.txt", "qbx.ini"})
+            for (int kind : {S_IFLNK, S_IFIFO, S_IFDIR})
+                QTest::addRow("%s %s", kind == S_IFLNK ? "link" : kind == S_IFIFO ? "FIFO" : "folder", name)
+                    << QString::fromUtf8(name) << kind;
+    }
+
+    void notARegularFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        const QString path = env->workFile(name), target = env->home() + QStringLiteral("/target");
+        QFile::remove(path);
+        TestEnv::writeAll(target, "target");
+        if (kind == S_IFLNK)
+            QVERIFY(QFile::link(target, path));
+        else if (kind == S_IFIFO)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        // Never blocks, never follows: one message and the program goes on.
+        const QStringList texts = userWrites(name);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains(QStringLiteral("不是普通文件")), qPrintable(texts[0]));
+        struct stat st{};
+        QCOMPARE(::lstat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & S_IFMT), kind);
+        QCOMPARE(TestEnv::readAll(target), QByteArray("target"));
+        QVERIFY(!env->opened().contains(path));
+        if (name != QStringLiteral("qbx.jpg")) {
+            click("Command1");  // the window still works
+            QCOMPARE(form->art().count(QStringLiteral("\r\n")), 21);
+        }
     }
 
     void layout()
@@ -311,13 +412,15 @@ private slots:
         click("Command5");
         Modal::press(QStringLiteral("确定"), &texts);
         TestEnv::window<frmAbout>()->findChild<QPushButton *>("Command1")->click();
-        QCOMPARE(texts.size(), 3);
+        Modal::press(QStringLiteral("确定"), &texts);
+        form->close();
+        TestEnv::window<frmAbout>()->close();
+        QCOMPARE(texts.size(), 4);
         for (const QString &text : texts)
             QVERIFY2(TestEnv::chinese(text), qPrintable(text));
         QVERIFY(texts[0].contains(QStringLiteral("qbx.jpg")));
+        QVERIFY(texts[3].contains(QStringLiteral("denglu.qbx")));
         QVERIFY(env->opened().isEmpty());
-        form->close();
-        TestEnv::window<frmAbout>()->close();
         QCOMPARE(TestEnv::readAll(folder), QByteArray("keep me"));
     }
 

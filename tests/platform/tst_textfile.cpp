@@ -1,10 +1,38 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "imagefiles.h"
 #include "testenv.h"
 #include "textfile.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTest>
+#include <QtEndian>
+
+namespace {
+// A 16 × 16 picture in the format, its header then patched to claim side × side.
+QByteArray picture(const QByteArray &format, int side)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == "BMP" ? "BMP" : "JPG");
+    writer.setProgressiveScanWrite(format == "progressive");
+    writer.write(image);
+    if (format == "BMP") {
+        qToLittleEndian<qint32>(side, bytes.data() + 18);
+        qToLittleEndian<qint32>(side, bytes.data() + 22);
+    } else {
+        const qsizetype frame = bytes.indexOf(format == "progressive" ? "\xFF\xC2" : "\xFF\xC0");
+        qToBigEndian<quint16>(side, bytes.data() + frame + 5);
+        qToBigEndian<quint16>(side, bytes.data() + frame + 7);
+    }
+    return bytes;
+}
+}
 
 class TestTextFile : public QObject
 {
@@ -32,6 +60,34 @@ private slots:
         TestEnv::writeAll(path, "no line end");
         QCOMPARE(TextFile::readFirstLine(path), QStringLiteral("no line end"));
         QVERIFY(!TextFile::readFirstLine(env.home() + QStringLiteral("/missing")).has_value());
+    }
+
+    // The header alone decides: what would take too long or too much memory
+    // to decode is refused before decoding starts.
+    void pictureHeaders_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("progressive JPEG 4000") << QByteArray("progressive") << 4000 << true;
+        QTest::newRow("progressive JPEG 20000") << QByteArray("progressive") << 20000 << false;
+        QTest::newRow("baseline JPEG 12000") << QByteArray("baseline") << 12000 << true;
+        QTest::newRow("baseline JPEG 60000") << QByteArray("baseline") << 60000 << false;
+        QTest::newRow("bitmap 3000") << QByteArray("BMP") << 3000 << true;
+    }
+
+    void pictureHeaders()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(int, side);
+        QFETCH(bool, read);
+        TestEnv env;
+        const QString path = env.home() + QStringLiteral("/p");
+        TestEnv::writeAll(path, picture(format, side));
+        QString why;
+        const QImage image = ImageFiles::load(path, &why, QSize(26, 24));
+        QCOMPARE(image.size(), read ? QSize(26, 24) : QSize(0, 0));
+        QVERIFY(read || why.contains(QStringLiteral("图片太大")));
     }
 };
 

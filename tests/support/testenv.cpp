@@ -3,16 +3,20 @@
 
 #include "testenv.h"
 
+#include "files.h"
 #include "fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <sys/mount.h>
+#include <unistd.h>
 
 TestEnv::TestEnv() : m_dir(std::make_unique<QTemporaryDir>()), m_oldHome(qgetenv("HOME"))
 {
@@ -64,6 +68,31 @@ int TestEnv::count(const QImage &image, QRgb colour)
         for (int x = 0; x < image.width(); ++x)
             n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
     return n;
+}
+
+FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
+{
+    QDir().mkpath(folder);
+    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        TestEnv::writeAll(folder + QLatin1Char('/') + it.key(), it.value());
+    if (m_mounted) {
+        QFile filler(folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray page(4096, 'x');
+        while (filler.write(page) == page.size()) {
+        }
+    } else {
+        Files::simulateFullDisk(folder);
+    }
+    qInfo("full disk: %s", m_mounted ? "a full tmpfs" : "simulated (no tmpfs: not root or mount refused)");
+}
+
+FullDisk::~FullDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    Files::simulateFullDisk(QString());
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -67,6 +68,23 @@ public:
     // A message or question box: clicks the button with that role's text
     // ("确定", "是(&Y)", "否(&N)"), recording the box's text.
     static void press(const QString &buttonText, QStringList *texts = nullptr);
+};
+
+// A full file system at a folder for as long as it lives: a small tmpfs
+// mounted there and filled up when the test runs as root and may mount,
+// otherwise the writes into the folder are made to fail at their last step.
+// The files given are put there first, so that they can be checked to stay.
+class FullDisk
+{
+public:
+    FullDisk(const QString &folder, const QMap<QString, QByteArray> &files);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
 };
 
 // Art and glyph text as a test sets them.
