@@ -138,6 +138,7 @@ check "saved picture opened" wait_for 10 grep -q "顶.jpg" "$WORK/opened"
 check "folder remembered" test "$(cat "$DATA/qbx.ini" 2> /dev/null | tr -d '\r\n')" = "$USER_HOME/"
 
 # 4b. Ctrl+C in the image view: the picture goes to the clipboard as an image.
+wait_for 10 window_gone '^保存图像$'
 xdotool windowfocus --sync "$VIEW" key ctrl+c
 offers_png() { xclip -selection clipboard -t TARGETS -o 2> /dev/null | grep -qx image/png; }
 check "copied picture offered as image/png" wait_for 10 offers_png

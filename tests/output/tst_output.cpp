@@ -483,7 +483,8 @@ private slots:
         windows->showSavePicture();
         windows->showSaveText();
         QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));
-        saveWindow()->close();
+        saveAs(QStringLiteral("kept"));
+        QVERIFY(QFileInfo::exists(env->home() + QStringLiteral("/kept.jpg")));
         QTRY_VERIFY(!saveWindow());
         windows->showSaveText();
         windows->showSavePicture();
