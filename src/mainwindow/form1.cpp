@@ -173,4 +173,5 @@ void Form1::connectHandlers()
     connect(Picture2, &CanvasView::mousePressed, this, &Form1::Picture2_MouseDown);
     connect(Picture2, &CanvasView::mouseMoved, this, &Form1::Picture2_MouseMove);
     connect(Picture2, &CanvasView::mouseReleased, this, &Form1::Picture2_MouseUp);
+    setUpPad();
 }

@@ -5,12 +5,14 @@
 
 #include "artsource.h"
 #include "canvas.h"
+#include "padhistory.h"
 #include "snapshotfile.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -56,6 +58,9 @@ private slots:
     void Picture2_MouseDown();
     void Picture2_MouseMove(QPointF position);
     void Picture2_MouseUp();
+    void Picture2_FilesDropped(const QStringList &paths);
+    void Picture2_Undo();
+    void Picture2_Redo();
 
 private:
     void buildLayout();
@@ -64,6 +69,11 @@ private:
     void Form_Unload();
     static QString countLock();
     void showCompositionFailure(const QString &text);
+    void setUpPad();
+    bool padContextMenu(QEvent *event);
+    void updatePadActions();
+    void restorePad(const QImage &drawing);  // a null image leaves the pad
+    void forgetPadHistory();
 
     QPlainTextEdit *Text1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
@@ -96,6 +106,10 @@ private:
     SnapshotFile m_snapshot;
     QString m_usageCount;  // as shown in the caption; empty when unreadable
     bool m_penDown = false;
+    PadHistory m_padHistory;
+    bool m_strokeRecorded = false;  // the stroke under way is already a step
+    QAction *m_padUndo = nullptr;
+    QAction *m_padRedo = nullptr;
     bool m_unloaded = false;
     std::unique_ptr<OutputWindows> m_outputs;
     QPointer<frmAbout> m_about;

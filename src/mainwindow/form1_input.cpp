@@ -26,6 +26,8 @@ void Form1::Text2_Change()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Picture2 && event->type() == QEvent::ContextMenu)
+        return padContextMenu(event);
     // A click is the left button; the right one keeps its menu (to paste).
     const auto *mouse = dynamic_cast<QMouseEvent *>(event);
     if (!mouse || mouse->button() != Qt::LeftButton)
@@ -56,6 +58,7 @@ void Form1::Option3_Click()
     m_large.setBackgroundPicture(QImage());
     m_small.clear();
     Check1->setEnabled(true);
+    forgetPadHistory();
 }
 
 void Form1::Option4_Click()
@@ -64,17 +67,31 @@ void Form1::Option4_Click()
     m_small.clear();
     m_large.setBackgroundPicture(QImage());
     Check1->setEnabled(false);
+    forgetPadHistory();
 }
 
 void Form1::Picture2_MouseDown()
 {
     m_penDown = true;
+    m_strokeRecorded = false;
 }
 
 void Form1::Picture2_MouseMove(QPointF position)
 {
-    if (m_penDown && !Text2->isEnabled())
+    if (!m_penDown || Text2->isEnabled())
+        return;
+    if (m_strokeRecorded) {
         m_large.dot(position.x(), position.y());
+        return;
+    }
+    // The stroke becomes a step with its first dot that changes the pad.
+    const QImage before = m_large.snapshot();
+    m_large.dot(position.x(), position.y());
+    if (m_large.image() != before) {
+        m_padHistory.record(before);
+        m_strokeRecorded = true;
+        updatePadActions();
+    }
 }
 
 void Form1::Picture2_MouseUp()

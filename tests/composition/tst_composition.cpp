@@ -6,6 +6,7 @@
 #include "composer.h"
 #include "fonts.h"
 #include "gridgeometry.h"
+#include "padhistory.h"
 #include "padpicture.h"
 #include "snapshotfile.h"
 #include "testenv.h"
@@ -286,6 +287,26 @@ private slots:
         large->setBackgroundPicture(drawing);
         input.textMode = false;
         QCOMPARE(compose(), grid(expected));
+    }
+
+    void padHistoryKeepsTheLatestHundredSteps()
+    {
+        PadHistory history;
+        QImage pad(1, 1, QImage::Format_RGB32);
+        for (uint step = 0; step <= 100; ++step) {
+            pad.fill(step);
+            history.record(pad.copy());
+        }
+        pad.fill(101);
+        int undone = 0;
+        for (QImage back; !(back = history.undo(pad)).isNull(); ++undone)
+            pad = back;
+        QCOMPARE(undone, 100);
+        QCOMPARE(pad.pixel(0, 0) & 0xFFFFFF, 1u);  // the oldest step is forgotten
+        for (QImage next; !(next = history.redo(pad)).isNull();)
+            pad = next;
+        QCOMPARE(pad.pixel(0, 0) & 0xFFFFFF, 101u);
+        QVERIFY(history.canUndo() && !history.canRedo());
     }
 
     void failuresLeaveTheArtAlone()

@@ -19,6 +19,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
+#include <QHash>
+#include <QMimeData>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -48,6 +51,46 @@ private:
     void click(const char *button) { get<QAbstractButton>(button)->click(); }
     int ink(const char *canvas) { return TestEnv::count(get<CanvasView>(canvas)->canvas()->image(), 0); }
     QByteArray count() { return TestEnv::readAll(env->workFile(QStringLiteral("denglu.qbx"))); }
+    QImage pad() { return get<CanvasView>("Picture2")->canvas()->image(); }
+    // The art's rows with '#' for the foreground text and '.' for the background.
+    QStringList artRows()
+    {
+        return form->art().replace(QStringLiteral("顶"), QStringLiteral("#")).replace(QStringLiteral("▓"), QStringLiteral("."))
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+    // A file dropped from a file manager: enter, move, drop, then the deferred handling.
+    void drop(const QString &path)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+        QDragMoveEvent move(QPoint(50, 50), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+        QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+        for (QEvent *event : std::initializer_list<QEvent *>{&enter, &move, &dropped})
+            QVERIFY(QApplication::sendEvent(get("Picture2"), event) && event->isAccepted());
+        QCoreApplication::processEvents();
+    }
+    // A slow stroke along row r from column c0 to c1.
+    void stroke(qreal c0, qreal c1, qreal r)
+    {
+        auto *pad = get<CanvasView>("Picture2");
+        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(c0, r));
+        for (qreal c = c0; c <= c1; c += 0.25)
+            QTest::mouseMove(pad, gridPoint(c, r));
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, gridPoint(c1, r));
+    }
+    // A black disk 200 pixels across on a transparent square, as PNG.
+    static void writeDisk(const QString &path)
+    {
+        QImage disk(200, 200, QImage::Format_ARGB32);
+        disk.fill(Qt::transparent);
+        QPainter painter(&disk);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(disk.rect());
+        painter.end();
+        QVERIFY(disk.save(path));
+    }
 
     // Does what a user does to write the named file: a working file, or 顶.txt
     // and 顶.jpg saved into the working folder. The texts of the messages.
@@ -323,14 +366,131 @@ private slots:
         QVERIFY(!get("Text2")->isEnabled() && !get("Check1")->isEnabled());
         QTest::mouseClick(pad, Qt::LeftButton, {}, gridPoint(10, 10));
         QCOMPARE(ink("Picture2"), 0);  // a lone click leaves nothing
-        // A slow stroke along row 5 from column 3 to 8.
-        QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(3, 5));
-        for (qreal c = 3; c <= 8; c += 0.25)
-            QTest::mouseMove(pad, gridPoint(c, 5));
-        QTest::mouseRelease(pad, Qt::LeftButton, {}, gridPoint(8, 5));
+        stroke(3, 8, 5);
         click("Command1");
         QCOMPARE(form->art().split(QStringLiteral("\r\n"))[5], QStringLiteral("▓▓▓顶顶顶顶顶顶▓▓▓▓▓▓▓▓▓▓▓▓"));
         QCOMPARE(form->art().count(QStringLiteral("顶")), 6);
+    }
+
+    void droppedPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");  // empty: a black disk 200 across, as PNG
+        QTest::addColumn<QStringList>("expected");  // empty: the pad stays as it was
+        QTest::newRow("black disk") << QStringLiteral("disk.png") << QByteArray() << QStringList{
+            QStringLiteral(".........###........."),
+            QStringLiteral("......#########......"),
+            QStringLiteral("....#############...."),
+            QStringLiteral("...###############..."),
+            QStringLiteral("..#################.."),
+            QStringLiteral("..#################.."),
+            QStringLiteral(".###################."),
+            QStringLiteral(".###################."),
+            QStringLiteral(".###################."),
+            QStringLiteral("####################."),
+            QStringLiteral("####################."),
+            QStringLiteral("####################."),
+            QStringLiteral(".###################."),
+            QStringLiteral(".###################."),
+            QStringLiteral(".###################."),
+            QStringLiteral("..#################.."),
+            QStringLiteral("..#################.."),
+            QStringLiteral("...###############..."),
+            QStringLiteral("....#############...."),
+            QStringLiteral("......#########......"),
+            QStringLiteral("....................."),
+        };
+        QTest::newRow("text file") << QStringLiteral("notes.txt") << QByteArray("not a picture\r\n") << QStringList();
+        QTest::newRow("over the reader's limit") << QStringLiteral("huge.png")
+            << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x75\x30\x00\x00\x75\x30\x08\x00\x00\x00\x00\x43\x4c\xa7\x66", 33)
+            << QStringList();
+    }
+
+    void droppedPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        const QString path = env->home() + QLatin1Char('/') + name;
+        if (bytes.isEmpty())
+            writeDisk(path);
+        else
+            TestEnv::writeAll(path, bytes);
+        click("Command1");  // the pad shows the glyph in text mode
+        const QImage before = pad();
+        QStringList texts;
+        if (expected.isEmpty())
+            Modal::press(QStringLiteral("确定"), &texts);
+        drop(path);
+        if (expected.isEmpty()) {
+            QTRY_COMPARE(texts.size(), 1);
+            QVERIFY2(TestEnv::chinese(texts[0]) && texts[0].contains(name), qPrintable(texts[0]));
+            QCOMPARE(pad(), before);
+            QVERIFY(get("Text2")->isEnabled());
+            return;
+        }
+        QVERIFY(get<QRadioButton>("Option4")->isChecked() && !get("Text2")->isEnabled());
+        QCOMPARE(TestEnv::count(pad(), 0) + TestEnv::count(pad(), 0xFFFFFF), 111 * 111);
+        click("Command1");
+        QCOMPARE(artRows(), expected);
+    }
+
+    void padHistory_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("sameAsAfter");  // the step whose pad (and art) comes back; -1: empty pad
+        auto steps = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(',')); };
+        QTest::newRow("stroke, undo, compose") << steps("draw,stroke 5,compose,stroke 10,undo,compose") << 2;
+        // The disk fills the middle of the pad: the stroke goes along its top.
+        QTest::newRow("undo twice after a drop and a stroke") << steps("drop,stroke 1,undo,undo") << -1;
+        QTest::newRow("redo brings them back") << steps("drop,stroke 1,undo,undo,redo,redo") << 1;
+        QTest::newRow("Ctrl+Shift+Z redoes too") << steps("draw,stroke 5,undo,redo shift") << 1;
+        QTest::newRow("a composition keeps the history") << steps("drop,compose,stroke 1,compose,undo,undo") << -1;
+        QTest::newRow("a new stroke ends redo") << steps("draw,stroke 5,undo,stroke 10,redo") << 3;
+        QTest::newRow("nothing to undo after a mode switch") << steps("draw,stroke 5,text,draw,undo,redo") << 3;
+        QTest::newRow("no step in text mode") << steps("stroke 5,compose,undo") << 1;
+        QTest::newRow("a text box keeps its own undo") << steps("draw,stroke 5,stroke 10,box undo") << 2;
+    }
+
+    void padHistory()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, sameAsAfter);
+        const QString disk = env->home() + QStringLiteral("/disk.png");
+        writeDisk(disk);
+        auto *text3 = get<QLineEdit>("Text3");
+        const QHash<QString, std::function<void()>> actions{
+            {QStringLiteral("draw"), [&] { click("Option4"); }},
+            {QStringLiteral("text"), [&] { click("Option3"); }},
+            {QStringLiteral("stroke 1"), [&] { stroke(2, 8, 1); }},
+            {QStringLiteral("stroke 5"), [&] { stroke(2, 8, 5); }},
+            {QStringLiteral("stroke 10"), [&] { stroke(2, 8, 10); }},
+            {QStringLiteral("drop"), [&] { drop(disk); }},
+            {QStringLiteral("compose"), [&] { click("Command1"); }},
+            {QStringLiteral("undo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Z, Qt::ControlModifier); }},
+            {QStringLiteral("redo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Y, Qt::ControlModifier); }},
+            {QStringLiteral("redo shift"),
+             [&] { QTest::keyClick(get("Picture2"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
+            {QStringLiteral("box undo"), [&] {
+                 text3->setFocus();
+                 QTest::keyClicks(text3, QStringLiteral("ab"));
+                 QTest::keyClick(text3, Qt::Key_Z, Qt::ControlModifier);
+                 QCOMPARE(text3->text(), QStringLiteral("▓"));
+             }},
+        };
+        QList<QPair<QImage, QString>> after;
+        for (const QString &step : steps) {
+            QVERIFY2(actions.contains(step), qPrintable(step));
+            actions[step]();
+            after.append({pad(), form->art()});
+        }
+        if (sameAsAfter < 0) {
+            QCOMPARE(TestEnv::count(pad(), 0xFFFFFF), 111 * 111);
+        } else {
+            QCOMPARE(pad(), after[sameAsAfter].first);
+            if (steps.last() == QStringLiteral("compose"))
+                QCOMPARE(form->art(), after[sameAsAfter].second);
+        }
     }
 
     void releaseEndsTheStroke()

@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The drawing pad's history and the pictures dropped on it: every stroke and
+// every dropped picture is one step that Undo takes back and Redo restores.
+#include "form1.h"
+
+#include "canvasview.h"
+#include "dialogs.h"
+#include "padpicture.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+// The platform's keys for the action, and the other common ones.
+QList<QKeySequence> withAlternatives(QKeySequence::StandardKey key, const QList<QKeySequence> &alternatives)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    for (const QKeySequence &alternative : alternatives)
+        if (!keys.contains(alternative))
+            keys << alternative;
+    return keys;
+}
+}
+
+void Form1::setUpPad()
+{
+    // The pad takes the keyboard focus when clicked or drawn on, never by Tab;
+    // its shortcuts work only while it has the focus, so the text boxes keep
+    // their own undo.
+    Picture2->setFocusPolicy(Qt::ClickFocus);
+    Picture2->setAcceptDrops(true);
+
+    m_padUndo = new QAction(QStringLiteral("撤销(&U)"), Picture2);
+    m_padUndo->setShortcuts(QKeySequence::Undo);
+    m_padUndo->setStatusTip(QStringLiteral("撤销绘图区的上一笔或放入的图片"));
+    m_padRedo = new QAction(QStringLiteral("重做(&R)"), Picture2);
+    m_padRedo->setShortcuts(withAlternatives(
+        QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    m_padRedo->setStatusTip(QStringLiteral("恢复绘图区刚撤销的一步"));
+    for (QAction *action : {m_padUndo, m_padRedo}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        Picture2->addAction(action);
+    }
+    connect(m_padUndo, &QAction::triggered, this, &Form1::Picture2_Undo);
+    connect(m_padRedo, &QAction::triggered, this, &Form1::Picture2_Redo);
+    // Handled once the drop is over, so a message does not hold up the file
+    // manager that the picture came from.
+    connect(Picture2, &CanvasView::filesDropped, this, &Form1::Picture2_FilesDropped, Qt::QueuedConnection);
+    Picture2->installEventFilter(this);
+    updatePadActions();
+}
+
+bool Form1::padContextMenu(QEvent *event)
+{
+    // Every mouse button draws on the pad, so only the keyboard's menu key
+    // opens the menu there.
+    const auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+    if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+        QMenu menu(Picture2);
+        menu.addAction(m_padUndo);
+        menu.addAction(m_padRedo);
+        menu.exec(Picture2->mapToGlobal(Picture2->rect().center()));
+    }
+    return true;
+}
+
+void Form1::updatePadActions()
+{
+    m_padUndo->setEnabled(m_padHistory.canUndo());
+    m_padRedo->setEnabled(m_padHistory.canRedo());
+}
+
+void Form1::restorePad(const QImage &drawing)
+{
+    if (drawing.isNull())
+        return;
+    m_large.setBackgroundPicture(drawing);
+    m_strokeRecorded = false;  // what the pen draws next is a step of its own
+    updatePadActions();
+}
+
+void Form1::forgetPadHistory()
+{
+    m_padHistory.clear();
+    m_strokeRecorded = false;
+    updatePadActions();
+}
+
+void Form1::Picture2_Undo()
+{
+    restorePad(m_padHistory.undo(m_large.snapshot()));
+}
+
+void Form1::Picture2_Redo()
+{
+    restorePad(m_padHistory.redo(m_large.snapshot()));
+}
+
+void Form1::Picture2_FilesDropped(const QStringList &paths)
+{
+    // One picture at a time: the first file dropped.
+    const QString path = paths.value(0);
+    QString why;
+    const QImage drawing = PadPicture::fromFile(path, m_large.size(), &why);
+    if (drawing.isNull()) {
+        Dialogs::message(this,
+                         QStringLiteral("无法把“%1”放到绘图区：%2").arg(QDir::toNativeSeparators(path), why),
+                         QStringLiteral("错误提示"), QMessageBox::Warning);
+        return;
+    }
+    if (Text2->isEnabled())
+        Option4->click();
+    m_padHistory.record(m_large.snapshot());
+    restorePad(drawing);
+    Picture2->setFocus();
+}
