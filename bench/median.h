@@ -8,6 +8,14 @@
 #include <functional>
 #include <vector>
 
+// The middle value (the upper one of an even count).
+template <typename T>
+T medianOf(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median of runs timings of work, in nanoseconds.
 inline double medianNs(int runs, const std::function<void()> &work)
 {
@@ -18,6 +26,5 @@ inline double medianNs(int runs, const std::function<void()> &work)
         work();
         times.push_back(double(timer.nsecsElapsed()));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return medianOf(times);
 }

@@ -8,25 +8,26 @@
 #include "scaffold.h"
 #include "version.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
-#include <QThread>
 #include <QWindow>
-#include <memory>
 
 using Scaffold::label;
 using Scaffold::setTextColor;
 
 namespace {
 const QColor Blue(0, 0, 255);
+constexpr int Steps = 200;
+constexpr int StepMilliseconds = 10;
 }
 
 Form2::Form2()
 {
     Scaffold::setUp(this, "Form2", QStringLiteral("Tessellon启动画面"), Scaffold::Frame::Splash, QSize(6165, 2895));
     Scaffold::setBackColor(this, Qt::white);
+    // Closing the splash hands over to the main window; it never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     // The shadow first, so the title lies above it.
     QLabel *Label3 = label(this, "Label3", twips(2040, 120, 3960, 495), QStringLiteral("Tessellon加强版"));
@@ -61,38 +62,60 @@ Form2::Form2()
     ProgressBar1->setTextVisible(false);
 
     Scaffold::centre(this);
+
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &Form2::step);
 }
 
 void Form2::Form_Load()
 {
     show();
-    // Painted before the bar starts: give the window system a moment to show
-    // the window. No input is let in, here or later.
-    QElapsedTimer shown;
-    shown.start();
-    while (!(windowHandle() && windowHandle()->isExposed()) && shown.elapsed() < 1000)
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    ProgressBar1->setMaximum(Steps);
-    // Each step waits out the rest of its 10 ms, so painting the bar does
-    // not stretch the 2 s.
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 1; i <= Steps; ++i) {
-        ProgressBar1->setValue(i);
-        // Painted now: the loop lets no other event in.
-        ProgressBar1->repaint();
-        const qint64 rest = qint64(i) * StepMilliseconds - clock.elapsed();
-        QThread::msleep(qBound<qint64>(1, rest, qint64(StepMilliseconds)));
-    }
-    close();
+    m_clock.start();
+    m_timer.start(0);
 }
 
-void Form2::start(const std::function<void()> &showMain)
+void Form2::step()
 {
-    {
-        const auto splash = std::make_unique<Form2>();
-        splash->Form_Load();
+    if (!m_filling) {
+        // The bar starts once the window system shows the window (or has had
+        // a second to).
+        if (!(windowHandle() && windowHandle()->isExposed()) && m_clock.elapsed() < 1000) {
+            m_timer.start(StepMilliseconds);
+            return;
+        }
+        m_filling = true;
+        ProgressBar1->setMaximum(Steps);
+        m_clock.restart();
     }
-    showMain();
+    const int value = ProgressBar1->value();
+    if (value == Steps) {
+        m_done = true;
+        close();
+        emit finished();
+        return;
+    }
+    ProgressBar1->setValue(value + 1);
+    // Each step is due on the clock, so painting the bar does not stretch
+    // the 2 s: a late step shortens the wait for the next one.
+    m_timer.start(qMax<qint64>(0, qint64(value + 1) * StepMilliseconds - m_clock.elapsed()));
+}
+
+bool Form2::event(QEvent *event)
+{
+    // Clicks, keys and the wheel end here: nothing on the splash reacts.
+    if (event->isInputEvent()) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    // It closes by itself, only once the bar is full.
+    if (m_done)
+        event->accept();
+    else
+        event->ignore();
 }

@@ -3,29 +3,37 @@
 
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
-#include <functional>
 
 class QProgressBar;
 
 // The splash window: title, version and a progress bar that fills in 200
-// steps of 10 ms before the main window takes over.
+// steps of 10 ms before the main window takes over. It takes no input.
 class Form2 : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int Steps = 200;
-    static constexpr int StepMilliseconds = 10;
-
     Form2();
 
-    // Shows the splash, fills the bar and closes it.
+    // Shows the splash and starts filling the bar; when the bar is full the
+    // splash closes and says finished().
     void Form_Load();
 
-    // The program's start: the splash runs and is destroyed, then showMain
-    // creates and shows the main window.
-    static void start(const std::function<void()> &showMain);
+signals:
+    void finished();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void step();
+
     QProgressBar *ProgressBar1 = nullptr;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    bool m_filling = false;
+    bool m_done = false;
 };

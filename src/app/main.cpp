@@ -16,10 +16,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     Fonts::install();
 
+    // The splash fills its bar, closes and is destroyed; then the main
+    // window starts.
+    auto splash = std::make_unique<Form2>();
     std::unique_ptr<Form1> mainWindow;
-    Form2::start([&mainWindow] {
-        mainWindow = std::make_unique<Form1>();
-        mainWindow->show();
-    });
+    QObject::connect(
+        splash.get(), &Form2::finished, &app,
+        [&splash, &mainWindow] {
+            splash.reset();
+            mainWindow = std::make_unique<Form1>();
+            mainWindow->show();
+        },
+        Qt::QueuedConnection);
+    splash->Form_Load();
     return app.exec();
 }

@@ -32,7 +32,8 @@ void setUp(QWidget *window, const char *name, const QString &title, Frame frame,
         window->resize(size);
         return;
     case Frame::Splash:
-        window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+        window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                               | Qt::WindowDoesNotAcceptFocus);
         break;
     }
     window->setFixedSize(size);

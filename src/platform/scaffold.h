@@ -22,7 +22,7 @@ enum class Frame {
     Fixed,    // a single fixed border with a close box only
     Dialog,   // as Fixed, but no task-bar entry
     Sizable,  // the usual frame; the window system picks the first place
-    Splash,   // no frame and no task-bar entry
+    Splash,   // no frame, no task-bar entry, on top, never the focus
 };
 
 // Names the window, sets its caption, the program's icon and its frame, and
