@@ -17,10 +17,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <limits>
 
 using Scaffold::place;
@@ -48,6 +50,13 @@ Form1::~Form1()
     WorkFiles::removeScratch();
 }
 
+QTextBlockFormat Form1::artLines()
+{
+    QTextBlockFormat lines;
+    lines.setLineHeight(Fonts::ArtLinePitch, QTextBlockFormat::FixedHeight);
+    return lines;
+}
+
 QString Form1::baseCaption()
 {
     return QStringLiteral("Tessellon加强版");
@@ -57,11 +66,17 @@ void Form1::buildLayout()
 {
     Scaffold::setUp(this, "Form1", baseCaption(), Scaffold::Frame::Fixed, QSize(7665, 4110));
 
-    Text1 = place<QPlainTextEdit>(this, "Text1", twips(0, 0, 4095, 4095));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1 = place<QTextEdit>(this, "Text1", twips(0, 0, 4095, 4095));
+    Text1->setAcceptRichText(false);
+    Text1->setLineWrapMode(QTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setFont(Fonts::defaultFont());
+    QFont artFont = Fonts::defaultFont();
+    artFont.setStyleStrategy(QFont::PreferNoShaping);  // the art needs none: quicker to lay out and paint
+    Text1->setFont(artFont);
+    // 21 lines of art fit above the progress bar.
+    Text1->document()->setDocumentMargin(2);
+    QTextCursor(Text1->document()).setBlockFormat(artLines());
     Text1->setTabChangesFocus(true);
     // Every composition replaces the whole text: no undo history piling up.
     Text1->setUndoRedoEnabled(false);

@@ -18,10 +18,11 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTextBlockFormat;
+class QTextEdit;
 class CanvasView;
 class OutputWindows;
 class frmAbout;
@@ -74,8 +75,10 @@ private:
     void updatePadActions();
     void restorePad(const QImage &drawing);  // a null image leaves the pad
     void forgetPadHistory();
+    // The output box's lines, each at the art's line pitch.
+    static QTextBlockFormat artLines();
 
-    QPlainTextEdit *Text1 = nullptr;
+    QTextEdit *Text1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QPushButton *Command1 = nullptr;

@@ -11,10 +11,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 void Form1::Command1_Click()
 {
@@ -36,6 +36,7 @@ void Form1::Command1_Click()
             Text1->document()->clear();
             cursor = QTextCursor(Text1->document());
             cursor.beginEditBlock();
+            cursor.setBlockFormat(artLines());
         },
         [this, &cursor](int row, const QString &rowText) {
             cursor.insertText(rowText);

@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextEdit>
 
 void Form1::Text2_Change()
 {

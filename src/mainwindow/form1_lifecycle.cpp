@@ -17,8 +17,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <limits>
 
 namespace {

@@ -13,6 +13,9 @@ namespace Fonts
 void install();
 // 宋体 9 pt: every double-byte character exactly two spaces wide.
 QFont defaultFont();
+// The art in the output box is laid out at 宋体's own line pitch: its 21
+// lines take 252 px.
+inline constexpr int ArtLinePitch = 12;
 // A font for the picture canvases: given pixel metrics and pure black ink.
 QFont canvasFont(const QString &family, qreal pointSize, bool bold);
 // 楷体_GB2312, as the titles and the large buttons use it.

@@ -7,11 +7,13 @@
 #include "canvas.h"
 #include "canvasview.h"
 #include "folderlist.h"
+#include "fonts.h"
 #include "form1.h"
 #include "form3.h"
 #include "form4.h"
 #include "frmabout.h"
 #include "gridgeometry.h"
+#include "specialchars.h"
 #include "testenv.h"
 #include "textfile.h"
 
@@ -23,10 +25,13 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTest>
 #include <cerrno>
 #include <sys/stat.h>
@@ -293,6 +298,65 @@ private slots:
         QCOMPARE(form->art(), regularArt);
     }
 
+    void artWhollyInView_data()
+    {
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<bool>("wide");
+        QTest::newRow("one character per cell") << QStringLiteral("▓") << false;
+        QTest::newRow("two characters per cell") << QStringLiteral("▓▓") << true;
+    }
+
+    void artWhollyInView()
+    {
+        QFETCH(QString, background);
+        QFETCH(bool, wide);
+        get<QLineEdit>("Text2")->clear();  // nothing inked: every cell is the background
+        get<QLineEdit>("Text3")->setText(background);
+        click("Command1");
+        auto *box = get<QTextEdit>("Text1");
+        for (int line = 0; line < 21; ++line) {
+            QTextCursor end(box->document()->findBlockByNumber(line));
+            end.movePosition(QTextCursor::EndOfBlock);
+            QTextCursor next(box->document()->findBlockByNumber(line + 1));
+            QCOMPARE(box->cursorRect(next).top() - box->cursorRect(end).top(), Fonts::ArtLinePitch);
+            QCOMPARE(box->cursorRect(end).right() < box->viewport()->width(), !wide);
+        }
+        QCOMPARE(box->horizontalScrollBar()->maximum() > 0, wide);
+        click("Command2");  // copying selects everything; the view stays
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        // What the box shows above the progress bar: 21 whole rows of ink.
+        box->setTextCursor(QTextCursor(box->document()));  // no selection colours
+        box->setCursorWidth(0);  // nor a cursor line joining two rows
+        const int shown = get("ProgressBar1")->y() - box->viewport()->mapTo(form.get(), QPoint(0, 0)).y();
+        const QImage view = box->viewport()->grab().toImage().copy(0, 0, box->viewport()->width(), shown);
+        const QList<QRect> rows = TestEnv::inkBands(view, qRgb(255, 255, 255), 127);
+        QCOMPARE(rows.size(), 21);
+        for (const QRect &row : rows)
+            QCOMPARE(row.height(), rows.first().height());
+        QVERIFY(rows.first().top() > 0 && rows.last().bottom() < view.height() - 1);
+    }
+
+    void artFontsKeepCellsAligned_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::newRow("output box") << Fonts::defaultFont();
+        QTest::newRow("picture") << Fonts::pictureFont();
+    }
+
+    void artFontsKeepCellsAligned()
+    {
+        QFETCH(QFont, font);
+        QImage device(1, 1, QImage::Format_RGB32);  // 96 dpi, as screens and canvases here
+        const QFontMetrics metrics(font, &device);
+        const int twoSpaces = metrics.horizontalAdvance(QStringLiteral("  "));
+        // ∴, ∏ and ¤ are narrower in every WenQuanYi face.
+        const QString cells = SpecialChars::lines().mid(0, 5).join(QString()).remove(QRegularExpression(
+                                  QStringLiteral("[ ∴∏¤]")))
+                              + QStringLiteral("顶");
+        for (const QChar cell : cells)
+            QVERIFY2(metrics.horizontalAdvance(cell) == twoSpaces, qPrintable(QString(cell)));
+    }
+
     void workFileFailureKeepsArt()
     {
         click("Command1");
@@ -540,7 +604,7 @@ private slots:
         get("Text3")->setFocus();
         click("Command2");
         QCOMPARE(QGuiApplication::clipboard()->text(), form->art());
-        QCOMPARE(get<QPlainTextEdit>("Text1")->textCursor().selectedText().size(), 483 - 21);
+        QCOMPARE(get<QTextEdit>("Text1")->textCursor().selectedText().size(), 483 - 21);
         QCOMPARE(QApplication::focusWidget(), get("Text3"));
     }
 

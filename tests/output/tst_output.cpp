@@ -51,39 +51,6 @@ QByteArray hugeBitmap()
     return bytes;
 }
 
-// The bands of scan lines that hold ink (any pixel farther than tolerance
-// from the background in some channel), and the rightmost inked column.
-struct Ink
-{
-    QList<int> tops, heights;
-    int right = -1;
-};
-
-Ink inkOf(const QImage &image, QRgb background, int tolerance = 0)
-{
-    Ink ink;
-    bool inBand = false;
-    for (int y = 0; y < image.height(); ++y) {
-        bool inked = false;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qAbs(qRed(p) - qRed(background)) > tolerance || qAbs(qGreen(p) - qGreen(background)) > tolerance
-                || qAbs(qBlue(p) - qBlue(background)) > tolerance) {
-                inked = true;
-                ink.right = qMax(ink.right, x);
-            }
-        }
-        if (inked && !inBand) {
-            ink.tops << y;
-            ink.heights << 0;
-        }
-        if (inked)
-            ++ink.heights.last();
-        inBand = inked;
-    }
-    return ink;
-}
-
 // A picture of two halves, left and right.
 void writePicture(const QString &path, QSize size, QColor left, QColor right)
 {
@@ -231,15 +198,15 @@ private slots:
             picture = QImage(env->home() + QStringLiteral("/art.jpg"));
             tolerance = 100;
         }
-        const Ink ink = inkOf(picture, background, tolerance);
-        QCOMPARE(ink.tops.size(), 21);
-        for (int height : ink.heights)
-            QCOMPARE(height, ink.heights.first());
-        QVERIFY(ink.tops.first() > 0);
-        QVERIFY(ink.tops.last() + ink.heights.last() < picture.height());
-        // The 21st cell is whole, inside the right edge.
-        QVERIFY(ink.right >= 20 * QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧")));
-        QVERIFY(ink.right < picture.width() - 1);
+        const QList<QRect> rows = TestEnv::inkBands(picture, background, tolerance);
+        QCOMPARE(rows.size(), 21);
+        for (const QRect &row : rows) {
+            QCOMPARE(row.height(), rows.first().height());
+            // The 21st cell is whole, inside the right edge.
+            QVERIFY(row.right() >= 20 * QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧")));
+            QVERIFY(row.right() < picture.width() - 1);
+        }
+        QVERIFY(rows.first().top() > 0 && rows.last().bottom() < picture.height() - 1);
     }
 
     void secondPrintoutStartsBelowTheFirst()
@@ -248,9 +215,9 @@ private slots:
         windows->showImageView();
         setColours(QStringLiteral("1"), QStringLiteral("6"));
         setColours(QStringLiteral("0"), QStringLiteral("6"));  // no new background: nothing erased
-        const Ink ink = inkOf(area().image(), White);
-        QCOMPARE(ink.tops.size(), 2);
-        QCOMPARE(ink.tops[1] - ink.tops[0], 2 * Fonts::PictureLinePitch);  // an empty line between
+        const QList<QRect> rows = TestEnv::inkBands(area().image(), White);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].top() - rows[0].top(), 2 * Fonts::PictureLinePitch);  // an empty line between
     }
 
     void imageViewReopensEmpty()

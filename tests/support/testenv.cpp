@@ -95,6 +95,29 @@ FullDisk::~FullDisk()
     Files::simulateFullDisk(QString());
 }
 
+QList<QRect> TestEnv::inkBands(const QImage &image, QRgb background, int tolerance)
+{
+    auto far = [&](int a, int b) { return qAbs(a - b) > tolerance; };
+    QList<QRect> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        QRect line;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (far(qRed(p), qRed(background)) || far(qGreen(p), qGreen(background)) || far(qBlue(p), qBlue(background)))
+                line |= QRect(x, y, 1, 1);
+        }
+        if (line.isNull())
+            inBand = false;
+        else if (inBand)
+            bands.last() |= line;
+        else
+            bands << line;
+        inBand = inBand || !line.isNull();
+    }
+    return bands;
+}
+
 namespace {
 struct Pending
 {
