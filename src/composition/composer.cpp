@@ -5,6 +5,7 @@
 
 #include "canvas.h"
 #include "fonts.h"
+#include "layoutcost.h"
 #include "snapshotfile.h"
 
 #include <QDir>
@@ -21,17 +22,26 @@ Composer::Composer(Canvas &small, Canvas &large, GridGeometry geometry)
 {
 }
 
-qint64 Composer::artLength(const CompositionInput &input) const
+qint64 Composer::artCost(const CompositionInput &input) const
 {
-    const qint64 cell = qMax(input.foreground.size(), input.background.size());
-    return m_geometry.cells * (m_geometry.cells * cell + 2);
+    const qint64 cells = m_geometry.cells;
+    // Nothing costs less than a letter: the length alone may already say no,
+    // before rows of megabytes are built to be weighed.
+    const qint64 longest = qMax(input.foreground.size(), input.background.size());
+    if (cells * (cells * longest + 2) > MaxArtCost)
+        return cells * (cells * longest + 2);
+    const QString &fore = input.foreground, &back = input.background;
+    qint64 row = 0;
+    for (const QString &cellsOfRow : {fore.repeated(cells), back.repeated(cells), (fore + back).repeated(cells / 2 + 1)})
+        row = qMax(row, LayoutCost::ofText(cellsOfRow + QStringLiteral("\r\n")));
+    return cells * row;
 }
 
 Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snapshot,
                                const StartSink &started, const RowSink &rowDone)
 {
-    if (artLength(input) > MaxArtLength)
-        return {Failure::TooLarge, QString::number(artLength(input))};
+    if (artCost(input) > MaxArtCost)
+        return {Failure::TooLarge, {}};
 
     // Keep what the large canvas shows (in the working file, if there is one).
     m_large.flatten();

@@ -28,8 +28,10 @@ struct CompositionInput
 class Composer
 {
 public:
-    // Art longer than this would freeze the window; such a run is refused.
-    static constexpr qint64 MaxArtLength = 2'000'000;
+    // Art that costs more than this to lay out (in plain letters, see
+    // LayoutCost) would hold up the window for most of a second; such a run is
+    // refused before anything is drawn.
+    static constexpr qint64 MaxArtCost = 1'000'000;
 
     enum class Failure { None, WorkFile, TooLarge };
     struct Result
@@ -51,7 +53,9 @@ public:
     Result run(const CompositionInput &input, SnapshotFile *snapshot, const StartSink &started,
                const RowSink &rowDone);
 
-    qint64 artLength(const CompositionInput &input) const;
+    // What the art costs to lay out, at most: every row as if it took the
+    // costlier of the cell texts, with every kind of seam between cells.
+    qint64 artCost(const CompositionInput &input) const;
 
 private:
     Canvas &m_small;

@@ -52,8 +52,8 @@ void Form1::Command1_Click()
         showCompositionFailure(QStringLiteral("无法读写工作文件%1").arg(result.detail));
         break;
     case Composer::Failure::TooLarge:
-        showCompositionFailure(QStringLiteral("前景字或背景字太长，拼出的文字将超过%1个字符，请缩短后再试。")
-                                   .arg(Composer::MaxArtLength));
+        showCompositionFailure(QStringLiteral("前景字或背景字太长或太复杂（如大量组合符号、左右书写方向混排），"
+                                              "拼出的文字排版太慢，请缩短后再试。"));
         break;
     }
 }

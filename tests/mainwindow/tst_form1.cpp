@@ -261,6 +261,31 @@ private slots:
         }
     }
 
+    void twoRunsBothCount()
+    {
+        TestEnv::writeAll(env->workFile(QStringLiteral("denglu.qbx")), " 10 \r\n");
+        Form1 first, second;
+        first.close();
+        second.close();
+        QCOMPARE(count(), QByteArray(" 12 \r\n"));
+        QVERIFY(second.windowTitle().contains(QStringLiteral("第 10 次")));
+    }
+
+    void workingFilesGoWithTheLastWindow()
+    {
+        click("Command4");
+        auto *view = TestEnv::window<Form3>();
+        form->close();
+        // Saving a picture after the main window closed remembers the folder again.
+        view->findChild<QPushButton *>("Command1")->click();
+        TestEnv::window<Form4>()->findChild<QPushButton *>("Command1")->click();
+        QVERIFY(QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
+        view->close();
+        form.reset();  // the program ends
+        QVERIFY(!QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
+        QCOMPARE(count(), QByteArray(" 2 \r\n"));
+    }
+
     void layout()
     {
         QCOMPARE(form->size(), QSize(511, 274));

@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
 #include <QtEndian>
 
 namespace {
@@ -503,6 +504,18 @@ private slots:
         windows->showImageView();
         QCOMPARE(view(), hidden);
         QCOMPARE(at(area(hidden), 5, 5), Red);
+    }
+
+    void gbkFileNamesAreListedAndCombined()
+    {
+        // Named in GBK bytes, as old archives unpack.
+        writePicture(env->home() + QStringLiteral("/wide.bmp"), QSize(100, 50), Qt::red, Qt::blue);
+        const QByteArray home = QFile::encodeName(env->home());
+        QCOMPARE(::rename(home + "/wide.bmp", home + '/' + TextFile::encodeGbk(QStringLiteral("顶.bmp"))), 0);
+        art.text.clear();
+        windows->showImageView();
+        combine(QStringLiteral("顶.bmp"), QStringLiteral("1"));
+        QCOMPARE(at(area(), 5, 5), Red);
     }
 
     void badPictures_data()
