@@ -6,9 +6,9 @@
 // Prints median times and the peak memory each way adds.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_combine [runs]
 #include "canvas.h"
-#include "form3.h"
 #include "imagefiles.h"
 #include "median.h"
+#include "picturearea.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -55,10 +55,10 @@ int main(int argc, char *argv[])
     // Made by a child process, so that its 96 MB stay out of this one's peak.
     QProcess::execute(QCoreApplication::applicationFilePath(), {QStringLiteral("--make-photo"), dir.path()});
     const QString path = dir.path() + QStringLiteral("/photo.jpg");
-    Canvas area(Form3::PictureSize, 1, 1);
+    Canvas area(PictureArea::Size, 1, 1);
 
     auto direct = [&] {
-        const QImage picture = ImageFiles::load(path, nullptr, Form3::PictureSize);
+        const QImage picture = ImageFiles::load(path, nullptr, PictureArea::Size);
         area.setBackgroundPicture(picture);
         area.stretchCopy(picture);
     };
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
         QImageReader reader(path);
         reader.setAllocationLimit(0);  // the whole photo does not fit the default limit
         const QImage full = reader.read();
-        const QImage picture = full.scaled(Form3::PictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage picture = full.scaled(PictureArea::Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         area.setBackgroundPicture(picture);
         area.stretchCopy(picture);
     };

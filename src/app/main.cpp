@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "commandline.h"
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
@@ -11,9 +12,12 @@
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    if (CommandLine::requested(argc, argv))
+        return CommandLine::run(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessellon"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     Fonts::install();
 
     // The splash fills its bar, closes and is destroyed; then the main

@@ -8,9 +8,9 @@
 #include "colorcodes.h"
 #include "desktop.h"
 #include "dialogs.h"
-#include "fonts.h"
 #include "imagefiles.h"
 #include "outputwindows.h"
+#include "picturearea.h"
 #include "scaffold.h"
 
 #include <QAction>
@@ -18,14 +18,12 @@
 #include <QPushButton>
 
 Form3::Form3(OutputWindows &windows)
-    : m_windows(windows), m_area(PictureSize, toTwips(PictureSize.width()), toTwips(PictureSize.height()))
+    : m_windows(windows), m_area(PictureArea::canvas())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Scaffold::setUp(this, "Form3", QStringLiteral("处理为图像"), Scaffold::Frame::Fixed, QSize(3990, 4200));
 
     m_area.setColors(palette().color(QPalette::Button), palette().color(QPalette::ButtonText));
-    m_area.setFont(Fonts::pictureFont());
-    m_area.setLinePitch(Fonts::PictureLinePitch);
 
     Picture1 = Scaffold::place<CanvasView>(this, "Picture1", twips(0, 0, 3975, 3615), CanvasView::Border::Sunken);
     Picture1->setCanvas(&m_area);
@@ -86,7 +84,7 @@ QImage Form3::loadPicture(QWidget *parent, const QList<Files::Entry> &files)
     for (const Files::Entry &file : files) {
         QString why;
         // Decoded straight to the size it is drawn at: a large photo stays cheap.
-        const QImage picture = ImageFiles::load(file.native, &why, PictureSize);
+        const QImage picture = ImageFiles::load(file.native, &why, PictureArea::Size);
         if (!picture.isNull())
             return picture;
         if (firstError.isEmpty())

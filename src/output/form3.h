@@ -19,9 +19,6 @@ class Form3 : public QWidget
 {
     Q_OBJECT
 public:
-    // The drawable area inside the picture's sunken border.
-    static constexpr QSize PictureSize{261, 237};
-
     explicit Form3(OutputWindows &windows);
 
     // The drawable area's pixels, without the border: what a save writes.

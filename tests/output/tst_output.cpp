@@ -13,6 +13,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "outputwindows.h"
+#include "picturearea.h"
 #include "testenv.h"
 #include "textfile.h"
 
@@ -361,7 +362,7 @@ private slots:
         QCOMPARE(QDir(env->home()).entryList(QDir::Files), QStringList{file});
         const QString path = env->home() + QLatin1Char('/') + file;
         QVERIFY(TestEnv::readAll(path).startsWith(signature));
-        QCOMPARE(QImageReader(path).read().size(), Form3::PictureSize);
+        QCOMPARE(QImageReader(path).read().size(), PictureArea::Size);
     }
 
     void copiesWhatASaveWrites()
@@ -380,7 +381,7 @@ private slots:
         QApplication::clipboard()->clear();
         QTest::keySequence(view(), QKeySequence::Copy);
         const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), Form3::PictureSize);
+        QCOMPARE(copied.size(), PictureArea::Size);
 
         menu[1]->trigger();  // as 保存 does
         QCOMPARE(saveWindow()->windowTitle(), QStringLiteral("保存图像"));

@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "commandline.h"
+
+#include "fonts.h"
+#include "printcommand.h"
+#include "printoptions.h"
+
+#include <QGuiApplication>
+#include <QHash>
+#include <QTranslator>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// Qt's own options, which the windows take (with one dash or two).
+bool windowSystemOption(const char *arg)
+{
+    static const char *const names[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
+        "title", "qwindowtitle", "icon", "qwindowicon", "reverse", "session", "style", "stylesheet",
+        "widgetcount", "qmljsdebugger", "name", "visual", "ncols", "cmap", "nograb", "dograb", "sync",
+    };
+    arg += arg[1] == '-' ? 2 : 1;
+    const size_t length = std::strcspn(arg, "=");
+    for (const char *name : names)
+        if (std::strlen(name) == length && std::strncmp(arg, name, length) == 0)
+            return true;
+    return false;
+}
+
+// The words the command-line parser adds to the help and to its errors.
+class ParserTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> words = {
+            {"Displays help on commandline options.", QStringLiteral("显示本帮助")},
+            {"Displays help including Qt specific options.", QStringLiteral("显示本帮助及 Qt 的通用选项")},
+            {"Displays version information.", QStringLiteral("显示版本")},
+            {"Usage: %1", QStringLiteral("用法：%1")},
+            {"[options]", QStringLiteral("[选项]")},
+            {"Options:", QStringLiteral("选项：")},
+            {"Arguments:", QStringLiteral("参数：")},
+            {"Unknown option '%1'.", QStringLiteral("未知选项“%1”。")},
+            {"Unknown options: %1.", QStringLiteral("未知选项：%1。")},
+            {"Missing value after '%1'.", QStringLiteral("选项“%1”后缺少值。")},
+            {"Unexpected value after '%1'.", QStringLiteral("选项“%1”不带值。")},
+        };
+        if (std::strcmp(context, "QCommandLineParser") != 0)
+            return QString();
+        return words.value(QByteArray(sourceText));
+    }
+};
+
+// Qt's own notices (a missing runtime folder and the like) would mix with
+// the program's messages; only its critical ones get through.
+void criticalOnly(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+void write(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+}
+
+bool CommandLine::requested(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--") == 0)
+            break;
+        if (arg[0] == '-' && arg[1] != '\0' && !windowSystemOption(arg))
+            return true;
+    }
+    return false;
+}
+
+int CommandLine::run(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    qInstallMessageHandler(criticalOnly);
+    // Qt sees none of the arguments, and draws off screen: no display needed.
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char *qtArgv[] = {argv[0], platform, offscreen, nullptr};
+    int qtArgc = 3;
+    QGuiApplication app(qtArgc, qtArgv);
+    ParserTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+
+    const PrintOptions options = PrintOptions::parse(arguments);
+    switch (options.action) {
+    case PrintOptions::Action::Help:
+        write(stdout, options.message);
+        return 0;
+    case PrintOptions::Action::Version:
+        write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion()));
+        return 0;
+    case PrintOptions::Action::UsageError:
+        write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));
+        return 2;
+    case PrintOptions::Action::Print:
+        break;
+    }
+    Fonts::install();
+    return PrintCommand(options).run(stdin, stdout, stderr);
+}

@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "printcommand.h"
+
+#include "colorcodes.h"
+#include "composer.h"
+#include "imagefiles.h"
+#include "padpicture.h"
+#include "picturearea.h"
+
+#include <QDir>
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+// One line of the input without its line end; false at the end of the input.
+bool readLine(FILE *in, QByteArray *line)
+{
+    line->clear();
+    int c;
+    while ((c = std::getc(in)) != EOF) {
+        if (c == '\n')
+            break;
+        line->append(char(c));
+    }
+    if (line->endsWith('\r'))
+        line->chop(1);
+    return c != EOF || !line->isEmpty();
+}
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("“%1”").arg(QDir::toNativeSeparators(path));
+}
+}
+
+PrintCommand::PrintCommand(const PrintOptions &options)
+    : m_options(options), m_small(options.geometry.smallCanvas()), m_large(options.geometry.largeCanvas())
+{
+}
+
+int PrintCommand::run(FILE *in, FILE *out, FILE *err)
+{
+    m_out = out;
+    m_err = err;
+    CompositionInput input;
+    input.background = m_options.background;
+    input.fontName = m_options.fontName;
+    input.bold = m_options.bold;
+    input.shrink = m_options.shrink;
+    input.largeShown = false;
+
+    if (!m_options.fromPicture.isEmpty()) {
+        // The main window's foreground box starts with the glyph box's text.
+        input.foreground = m_options.foreground.value_or(QStringLiteral("顶"));
+        input.textMode = false;
+        QString why;
+        const QImage drawing = PadPicture::fromFile(m_options.fromPicture, m_large.size(), &why);
+        if (drawing.isNull()) {
+            fail(QStringLiteral("无法读取图片%1：%2").arg(quoted(m_options.fromPicture), why));
+            return 1;
+        }
+        m_large.setBackgroundPicture(drawing);
+        return print(input) ? 0 : 1;
+    }
+
+    auto printGlyph = [this, &input](const QString &glyph) {
+        input.glyph = glyph;
+        input.foreground = m_options.foreground.value_or(glyph);
+        return print(input);
+    };
+    if (!m_options.glyphs.isEmpty()) {
+        for (const QString &glyph : m_options.glyphs)
+            if (!printGlyph(glyph))
+                return 1;
+        return 0;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QByteArray line;
+    while (readLine(in, &line)) {
+        QString glyph = utf8.decode(line);
+        if (m_first && glyph.startsWith(QChar(0xFEFF)))
+            glyph.remove(0, 1);
+        if (!printGlyph(glyph))
+            return 1;
+    }
+    if (std::ferror(in)) {
+        fail(QStringLiteral("无法读取标准输入：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return 1;
+    }
+    return 0;
+}
+
+bool PrintCommand::print(const CompositionInput &input)
+{
+    QString art;
+    const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString text = m_first ? QString() : lineEnd;  // one empty line between arts
+    const Composer::Result result = Composer(m_small, m_large, m_options.geometry)
+                                        .run(input, nullptr, {}, [&](int, const QString &row) {
+                                            art += row;
+                                            text += QStringView(row).chopped(2);
+                                            text += lineEnd;
+                                        });
+    switch (result.failure) {
+    case Composer::Failure::None:
+        break;
+    case Composer::Failure::TooLarge:
+        return fail(QStringLiteral("前景字或背景字太长，拼出的文字将超过%1个字符，请缩短后再试。")
+                        .arg(Composer::MaxArtLength));
+    case Composer::Failure::Rendering:
+    case Composer::Failure::WorkFile:
+        return fail(QStringLiteral("无法用“%1”字体拼字。").arg(input.fontName));
+    }
+    m_first = false;
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())
+        || std::fflush(m_out) != 0)
+        return fail(QStringLiteral("无法写出到标准输出：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return m_options.picture.isEmpty() || writePicture(art);
+}
+
+bool PrintCommand::writePicture(const QString &art)
+{
+    Canvas area = PictureArea::canvas();
+    area.setColors(*ColorCodes::color(m_options.backCode), *ColorCodes::color(m_options.textCode));
+    area.printText(art);
+    QString why;
+    if (!ImageFiles::save(area.image(), m_options.picture, m_options.pictureFormat.constData(), -1, &why))
+        return fail(QStringLiteral("无法写入图片%1：%2").arg(quoted(m_options.picture), why));
+    return true;
+}
+
+bool PrintCommand::fail(const QString &message)
+{
+    const QByteArray bytes = QStringLiteral("tessellon：%1\n").arg(message).toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
+    std::fflush(m_err);
+    return false;
+}

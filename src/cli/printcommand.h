@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "canvas.h"
+#include "printoptions.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdio>
+
+struct CompositionInput;
+
+// Composes the art of every glyph (or of a picture) as the main window does,
+// prints it to standard output and, if asked, writes the image view's
+// picture of it.
+class PrintCommand
+{
+public:
+    explicit PrintCommand(const PrintOptions &options);
+    // The exit status: 0, or 1 after a failure reported on standard error.
+    int run(FILE *in, FILE *out, FILE *err);
+
+private:
+    bool print(const CompositionInput &input);
+    bool fail(const QString &message);
+    bool writePicture(const QString &art);
+
+    const PrintOptions &m_options;
+    Canvas m_small;
+    Canvas m_large;
+    FILE *m_out = nullptr;
+    FILE *m_err = nullptr;
+    bool m_first = true;
+};

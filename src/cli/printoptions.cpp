@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "printoptions.h"
+
+#include "colorcodes.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+PrintOptions usageError(const QString &message)
+{
+    PrintOptions options;
+    options.action = PrintOptions::Action::UsageError;
+    options.message = message;
+    return options;
+}
+
+std::optional<int> colourCode(const QString &text)
+{
+    bool ok = false;
+    const int code = text.trimmed().toInt(&ok);
+    return ok && ColorCodes::color(code) ? std::optional<int>(code) : std::nullopt;
+}
+}
+
+PrintOptions PrintOptions::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("把字或图片拼成由文字组成的图形，打印到标准输出。"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption print(QStringLiteral("print"), QStringLiteral("在命令行拼字，不打开窗口"));
+    const QCommandLineOption font({QStringLiteral("f"), QStringLiteral("font")},
+                                  QStringLiteral("拼字用的字体（默认：幼圆）"), QStringLiteral("字体"));
+    const QCommandLineOption fg(QStringLiteral("fg"), QStringLiteral("有笔画的格子里的文字（默认：图形字本身）"),
+                                QStringLiteral("文字"));
+    const QCommandLineOption bg(QStringLiteral("bg"), QStringLiteral("其余格子里的文字（默认：▓）"),
+                                QStringLiteral("文字"));
+    const QCommandLineOption noBold(QStringLiteral("no-bold"), QStringLiteral("不使用粗体"));
+    const QCommandLineOption shrink(QStringLiteral("shrink"),
+                                    QStringLiteral("把 80 磅的大字缩小后取样，如主窗口的“↓”"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("拼成 N × N 格，N 为 %1 到 %2（默认：%3）")
+                                      .arg(GridGeometry::MinCells)
+                                      .arg(GridGeometry::MaxCells)
+                                      .arg(GridGeometry::DefaultCells),
+                                  QStringLiteral("N"));
+    const QCommandLineOption crlf(QStringLiteral("crlf"), QStringLiteral("行尾用 CR LF（默认：LF）"));
+    const QCommandLineOption fromPicture(QStringLiteral("from-picture"),
+                                         QStringLiteral("拼一张图片而不是字：图片缩放到绘图区中，深色部分为笔画"),
+                                         QStringLiteral("文件"));
+    const QCommandLineOption picture(QStringLiteral("picture"),
+                                     QStringLiteral("同时把拼出的文字印成图片，按扩展名存为 PNG 或 JPEG"),
+                                     QStringLiteral("文件"));
+    const QCommandLineOption colours(QStringLiteral("colours"),
+                                     QStringLiteral("图片的背景色和文字颜色代号（默认：1,6）：%1")
+                                         .arg(ColorCodes::prompt().section(QStringLiteral("\r\n"), 1)),
+                                     QStringLiteral("背景色,文字色"));
+    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours});
+    parser.addPositionalArgument(QStringLiteral("图形字"), QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取"),
+                                 QStringLiteral("[图形字...]"));
+
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    PrintOptions options;
+    if (parser.isSet(help)) {
+        options.action = Action::Help;
+        options.message = parser.helpText();
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.action = Action::Version;
+        return options;
+    }
+    if (!parser.isSet(print))
+        return usageError(QStringLiteral("要在命令行拼字，请加上 --print。"));
+
+    options.glyphs = parser.positionalArguments();
+    if (parser.isSet(font))
+        options.fontName = parser.value(font);
+    if (parser.isSet(fg))
+        options.foreground = parser.value(fg);
+    if (parser.isSet(bg))
+        options.background = parser.value(bg);
+    options.bold = !parser.isSet(noBold);
+    options.shrink = parser.isSet(shrink);
+    options.crlf = parser.isSet(crlf);
+    if (parser.isSet(size)) {
+        bool ok = false;
+        options.geometry.cells = parser.value(size).toInt(&ok);
+        if (!ok || options.geometry.cells < GridGeometry::MinCells || options.geometry.cells > GridGeometry::MaxCells)
+            return usageError(QStringLiteral("--size 须为 %1 到 %2 之间的整数，而不是“%3”。")
+                                  .arg(GridGeometry::MinCells)
+                                  .arg(GridGeometry::MaxCells)
+                                  .arg(parser.value(size)));
+    }
+    options.fromPicture = parser.value(fromPicture);
+    if (parser.isSet(fromPicture) && !options.glyphs.isEmpty())
+        return usageError(QStringLiteral("--from-picture 与图形字只能任选其一。"));
+
+    options.picture = parser.value(picture);
+    if (parser.isSet(picture)) {
+        const QString suffix = QFileInfo(options.picture).suffix().toLower();
+        if (suffix == QLatin1String("png"))
+            options.pictureFormat = "PNG";
+        else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+            options.pictureFormat = "JPEG";
+        else
+            return usageError(QStringLiteral("--picture 的文件名须以 .png、.jpg 或 .jpeg 结尾：“%1”。").arg(options.picture));
+        if (options.glyphs.size() != 1 && options.fromPicture.isEmpty())
+            return usageError(QStringLiteral("--picture 只能用于一幅图：请给出一个图形字或 --from-picture。"));
+    }
+    if (parser.isSet(colours)) {
+        if (!parser.isSet(picture))
+            return usageError(QStringLiteral("--colours 须与 --picture 一起使用。"));
+        const QStringList codes = parser.value(colours).split(QLatin1Char(','));
+        const std::optional<int> back = codes.size() == 2 ? colourCode(codes[0]) : std::nullopt;
+        const std::optional<int> text = codes.size() == 2 ? colourCode(codes[1]) : std::nullopt;
+        if (!back || !text)
+            return usageError(QStringLiteral("--colours 须为两个 1 到 8 的颜色代号，用逗号隔开，而不是“%1”。")
+                                  .arg(parser.value(colours)));
+        options.backCode = *back;
+        options.textCode = *text;
+    }
+    return options;
+}
