@@ -104,16 +104,11 @@ bool PrintCommand::print(const CompositionInput &input)
                                             text += QStringView(row).chopped(2);
                                             text += lineEnd;
                                         });
-    switch (result.failure) {
-    case Composer::Failure::None:
-        break;
-    case Composer::Failure::TooLarge:
+    if (result.failure == Composer::Failure::TooLarge)
         return fail(QStringLiteral("前景字或背景字太长，拼出的文字将超过%1个字符，请缩短后再试。")
                         .arg(Composer::MaxArtLength));
-    case Composer::Failure::Rendering:
-    case Composer::Failure::WorkFile:
-        return fail(QStringLiteral("无法用“%1”字体拼字。").arg(input.fontName));
-    }
+    if (result.failure != Composer::Failure::None)
+        return fail(result.detail);
     m_first = false;
     const QByteArray bytes = text.toUtf8();
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())

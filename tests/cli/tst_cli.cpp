@@ -5,6 +5,7 @@
 // and the picture that the windows make from the same inputs.
 #include "canvas.h"
 #include "form1.h"
+#include "fonts.h"
 #include "form3.h"
 #include "picturearea.h"
 #include "testenv.h"
@@ -186,6 +187,13 @@ private slots:
             return;  // lossy: the colours are only near
         }
         QCOMPARE(written, expected);
+        // All 21 rows are in the picture: ink below the top of the last one.
+        const int lastRowTop = 20 * Fonts::PictureLinePitch;
+        bool inkInLastRow = false;
+        for (int y = lastRowTop; y < written.height() && !inkInLastRow; ++y)
+            for (int x = 0; x < written.width() && !inkInLastRow; ++x)
+                inkInLastRow = written.pixel(x, y) != written.pixel(0, 0);
+        QVERIFY(inkInLastRow);
     }
 
     void errors_data()
