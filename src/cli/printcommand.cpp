@@ -105,8 +105,7 @@ bool PrintCommand::print(const CompositionInput &input)
                                             text += lineEnd;
                                         });
     if (result.failure == Composer::Failure::TooLarge)
-        return fail(QStringLiteral("前景字或背景字太长，拼出的文字将超过%1个字符，请缩短后再试。")
-                        .arg(Composer::MaxArtLength));
+        return fail(QStringLiteral("前景字或背景字太长或太复杂，拼出的文字过大，请缩短后再试。"));
     if (result.failure != Composer::Failure::None)
         return fail(result.detail);
     m_first = false;
