@@ -8,7 +8,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai
-          xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream)
+          xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
+          dpkg-dev lintian)
 
 install_missing() {
     local missing=()

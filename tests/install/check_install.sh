@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and builds the Debian package, then checks
 # the program, its desktop entry, icons and metainfo, and the package's
-# dependencies. Usage: check_install.sh BUILD_DIR
+# dependencies, and lints it as Debian would. Usage: check_install.sh BUILD_DIR
 set -uo pipefail
 BUILD=$1
 TMP=$(mktemp -d)
@@ -45,6 +45,11 @@ if [ -n "$DEB" ]; then
         check "package depends on $dep" grep -q "$dep" <<< "$depends"
     done
     check "package holds the program" bash -c "dpkg-deb -c '$DEB' | grep './usr/bin/tessellon' > /dev/null"
+    # Debian's own checks: no error and no warning. A missing manual page is
+    # let through only while the package has none at all.
+    suppress=()
+    dpkg-deb -c "$DEB" | grep -q '/usr/share/man/' || suppress=(--suppress-tags no-manual-page)
+    check "lintian" lintian --fail-on error,warning "${suppress[@]}" "$DEB"
 fi
 
 echo "$passed passed, $failed failed"
