@@ -100,7 +100,13 @@ bool affordable(QImageReader &reader, QSize full, const std::optional<JpegFrame>
         *why = QStringLiteral("无法确定图片的大小");
         return false;
     }
+    const QString tooLarge = QStringLiteral("图片太大（%1×%2 像素）").arg(full.width()).arg(full.height());
     const qint64 pixels = qint64(full.width()) * full.height();
+    // Beyond any budget already; the sums below stay far from overflowing.
+    if (pixels > TimeBudgetNs / ScaledJpegNsPerPixel) {
+        *why = tooLarge;
+        return false;
+    }
     qint64 bytes = 0, ns = 0;
     if (jpeg && scaled) {
         // libjpeg decodes to at least an eighth of each side.
@@ -118,7 +124,7 @@ bool affordable(QImageReader &reader, QSize full, const std::optional<JpegFrame>
         ns = pixels * WholeDecodeNsPerPixel;
     }
     if (bytes > MemoryBudget || ns > TimeBudgetNs) {
-        *why = QStringLiteral("图片太大（%1×%2 像素）").arg(full.width()).arg(full.height());
+        *why = tooLarge;
         return false;
     }
     return true;
