@@ -18,7 +18,6 @@
 #include "textfile.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
@@ -31,7 +30,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
-#include <QtEndian>
 
 namespace {
 const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF;
@@ -39,18 +37,6 @@ const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF
 QRgb at(const Canvas &area, int x, int y)
 {
     return area.image().pixel(x, y) & 0xFFFFFF;
-}
-
-// A bitmap whose header claims 30000 × 30000 pixels, with none behind it.
-QByteArray hugeBitmap()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(1, 1, QImage::Format_RGB32).save(&buffer, "BMP");
-    qToLittleEndian<qint32>(30000, bytes.data() + 18);
-    qToLittleEndian<qint32>(30000, bytes.data() + 22);
-    return bytes;
 }
 
 // A picture of two halves, left and right.
@@ -527,7 +513,8 @@ private slots:
         QTest::newRow("empty") << QStringLiteral("empty.jpg") << QByteArray();
         QTest::newRow("truncated") << QStringLiteral("cut.jpg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
         QTest::newRow("not a picture") << QStringLiteral("text.bmp") << QByteArray("just some text");
-        QTest::newRow("30000 x 30000") << QStringLiteral("huge.bmp") << hugeBitmap();
+        QTest::newRow("30000 x 30000") << QStringLiteral("huge.bmp") << TestEnv::pictureClaiming("BMP", 30000);
+        QTest::newRow("progressive, 20000 x 20000") << QStringLiteral("bomb.jpg") << TestEnv::pictureClaiming("progressive", 20000);
     }
 
     void badPictures()

@@ -5,34 +5,7 @@
 #include "testenv.h"
 #include "textfile.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QTest>
-#include <QtEndian>
-
-namespace {
-// A 16 × 16 picture in the format, its header then patched to claim side × side.
-QByteArray picture(const QByteArray &format, int side)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format == "BMP" ? "BMP" : "JPG");
-    writer.setProgressiveScanWrite(format == "progressive");
-    writer.write(image);
-    if (format == "BMP") {
-        qToLittleEndian<qint32>(side, bytes.data() + 18);
-        qToLittleEndian<qint32>(side, bytes.data() + 22);
-    } else {
-        const qsizetype frame = bytes.indexOf(format == "progressive" ? "\xFF\xC2" : "\xFF\xC0");
-        qToBigEndian<quint16>(side, bytes.data() + frame + 5);
-        qToBigEndian<quint16>(side, bytes.data() + frame + 7);
-    }
-    return bytes;
-}
-}
 
 class TestTextFile : public QObject
 {
@@ -83,7 +56,7 @@ private slots:
         QFETCH(bool, read);
         TestEnv env;
         const QString path = env.home() + QStringLiteral("/p");
-        TestEnv::writeAll(path, picture(format, side));
+        TestEnv::writeAll(path, TestEnv::pictureClaiming(format, side));
         QString why;
         const QImage image = ImageFiles::load(path, &why, QSize(26, 24));
         QCOMPARE(image.size(), read ? QSize(26, 24) : QSize(0, 0));

@@ -8,6 +8,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
+#include <QImageWriter>
+#include <QtEndian>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -59,6 +62,27 @@ void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
 bool TestEnv::chinese(const QString &text)
 {
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+}
+
+QByteArray TestEnv::pictureClaiming(const QByteArray &format, int side)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == "BMP" ? "BMP" : "JPG");
+    writer.setProgressiveScanWrite(format == "progressive");
+    writer.write(image);
+    if (format == "BMP") {
+        qToLittleEndian<qint32>(side, bytes.data() + 18);
+        qToLittleEndian<qint32>(side, bytes.data() + 22);
+    } else {
+        const qsizetype frame = bytes.indexOf(format == "progressive" ? "\xFF\xC2" : "\xFF\xC0");
+        qToBigEndian<quint16>(side, bytes.data() + frame + 5);
+        qToBigEndian<quint16>(side, bytes.data() + frame + 7);
+    }
+    return bytes;
 }
 
 int TestEnv::count(const QImage &image, QRgb colour)

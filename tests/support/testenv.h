@@ -35,6 +35,9 @@ public:
     static void writeAll(const QString &path, const QByteArray &bytes);
     // True when the text has Chinese characters: a message meant for the user.
     static bool chinese(const QString &text);
+    // A small picture ("BMP", a "baseline" or "progressive" JPEG) whose
+    // header is then patched to claim side × side pixels.
+    static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
     // The bands of scan lines that hold ink, top to bottom, each as the
