@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Loading a 6000×4000 JPEG for the picture combination: decoded straight to
-// the picture area's size, against decoding it whole and then scaling.
+// the picture area's size, against decoding it whole and then scaling; and
+// the same photo dropped on the drawing pad.
 // Prints median times and the peak memory each way adds.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_combine [runs]
 #include "canvas.h"
+#include "gridgeometry.h"
 #include "imagefiles.h"
 #include "median.h"
+#include "padpicture.h"
 #include "picturearea.h"
 
 #include <QGuiApplication>
@@ -71,8 +74,13 @@ int main(int argc, char *argv[])
         area.stretchCopy(picture);
     };
 
-    // Peaks only grow: measure the smaller way first.
+    const QSize pad = GridGeometry().largeCanvas().size();
+    auto drawing = [&] { PadPicture::fromFile(path, pad, nullptr); };
+
+    // Peaks only grow: measure the smaller ways first.
     const long base = peakKiB();
+    drawing();
+    const long drawingPeak = peakKiB() - base;
     direct();
     const long directPeak = peakKiB() - base;
     whole();
@@ -80,6 +88,8 @@ int main(int argc, char *argv[])
 
     const double directMs = medianNs(runs, direct) / 1e6;
     const double wholeMs = medianNs(runs, whole) / 1e6;
+    const double drawingMs = medianNs(runs, drawing) / 1e6;
+    std::printf("drop on the pad:     %7.1f ms, peak +%6ld KiB\n", drawingMs, drawingPeak);
     std::printf("decode to area size: %7.1f ms, peak +%6ld KiB\n", directMs, directPeak);
     std::printf("decode whole, scale: %7.1f ms, peak +%6ld KiB\n", wholeMs, wholePeak);
     std::printf("speed-up %.1fx (goal >= 4x), memory %.2f of the whole decode's (goal < 0.25)\n",
