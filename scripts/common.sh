@@ -9,7 +9,7 @@ BUILD="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
-          dpkg-dev lintian)
+          dpkg-dev lintian reuse)
 
 install_missing() {
     local missing=()

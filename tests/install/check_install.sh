@@ -52,5 +52,10 @@ if [ -n "$DEB" ]; then
     check "lintian" lintian --fail-on error,warning "${suppress[@]}" "$DEB"
 fi
 
+# Every source file names its copyright and licence.
+if command -v reuse > /dev/null; then
+    check "reuse lint" bash -c "cd '$(dirname "$0")/../..' && reuse lint > '$TMP/reuse.log'"
+fi
+
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]
