@@ -4,6 +4,7 @@
 // tessellon --print: the real program, run with no display, against the art
 // and the picture that the windows make from the same inputs.
 #include "canvas.h"
+#include "canvasview.h"
 #include "form1.h"
 #include "fonts.h"
 #include "form3.h"
@@ -28,15 +29,19 @@ struct Run
 };
 
 // Main-window controls set by design name, in order: text boxes and the
-// font box take a text, check boxes true or false.
+// font box take a text, check boxes true or false, the drawing pad a picture
+// file dropped on it (in folder).
 using Settings = QList<QPair<QString, QVariant>>;
 
-QString windowArt(const Settings &settings)
+QString windowArt(const Settings &settings, const QString &folder)
 {
     Form1 form;
     for (const auto &[name, value] : settings) {
         QWidget *control = form.findChild<QWidget *>(name);
-        if (auto *box = qobject_cast<QLineEdit *>(control))
+        if (auto *pad = qobject_cast<CanvasView *>(control)) {
+            emit pad->filesDropped({folder + QLatin1Char('/') + value.toString()});
+            QCoreApplication::sendPostedEvents();
+        } else if (auto *box = qobject_cast<QLineEdit *>(control))
             box->setText(value.toString());
         else if (auto *combo = qobject_cast<QComboBox *>(control))
             combo->setCurrentText(value.toString());
@@ -105,16 +110,27 @@ private slots:
         QTest::newRow("shrink, not bold, CR LF")
             << QStringList{QStringLiteral("--shrink"), QStringLiteral("--no-bold"), QStringLiteral("--crlf"), yong}
             << Settings{{"Text2", yong}, {"Check1", true}, {"Check2", false}};
+        QTest::newRow("picture") << QStringList{QStringLiteral("--from-picture"), QStringLiteral("pad.png")}
+                                 << Settings{{"Picture2", QStringLiteral("pad.png")}};
     }
 
     void sameArtAsTheWindow()
     {
         QFETCH(QStringList, arguments);
         QFETCH(Settings, window);
+        // An L in black, a dark grey bar that counts as ink and a light one that does not.
+        QImage pad(120, 80, QImage::Format_RGB32);
+        pad.fill(Qt::white);
+        for (const auto &[rect, grey] : {std::pair{QRect(10, 10, 20, 60), 0}, {QRect(10, 55, 90, 15), 0},
+                                         {QRect(60, 10, 50, 12), 100}, {QRect(60, 30, 50, 12), 200}})
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    pad.setPixel(x, y, qRgb(grey, grey, grey));
+        QVERIFY(pad.save(file(QStringLiteral("pad.png"))));
         const Run cli = run(arguments);
         QCOMPARE(cli.status, 0);
         QCOMPARE(cli.err, QByteArray());
-        const QString art = windowArt(window);
+        const QString art = windowArt(window, env->home());
         QCOMPARE(cli.out, arguments.contains(QStringLiteral("--crlf")) ? art.toUtf8() : lf(art));
         if (arguments.contains(QStringLiteral("😀")))
             QVERIFY(cli.out.contains("\xF0\x9F\x98\x80"));
