@@ -75,6 +75,7 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 # Twips to pixels for a button's middle: left, top, width, height.
 middle() { echo $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)); }
+px() { echo $((($1 + 7) / 15)); }  # twips to pixels, rounded as the program rounds
 
 answer_prompt() {  # answer_prompt TITLE: accepts the default answer
     local w
@@ -104,7 +105,7 @@ check "composed art on the clipboard" wait_for 10 clipboard_is_art
 import -window "$MAIN" "$OUT/screenshot.png"
 
 # 3. A stroke drawn in drawing mode along grid row 10, columns 4 to 14.
-FRAME1_X=280; FRAME1_Y=3
+FRAME1_X=$(px 4200); FRAME1_Y=$(px 40)
 click "$MAIN" $((FRAME1_X + (120 + 1320 + 1095 / 2) / 15)) $((FRAME1_Y + (2040 + 240 + 255 / 2) / 15))
 PAD_X=$((FRAME1_X + 1560 / 15 + 1)); PAD_Y=$((FRAME1_Y + 240 / 15 + 1))
 y=$((PAD_Y + 10 * 111 / 20))

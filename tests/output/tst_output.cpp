@@ -133,7 +133,6 @@ private slots:
     {
         windows->showImageView();
         QVERIFY(view()->isVisible());
-        QCOMPARE(area().size(), QSize(261, 237));
         setColours(QStringLiteral("1"), QStringLiteral("6"));  // the defaults
         QVERIFY(TestEnv::count(area().image(), Magenta) > 100);
         QCOMPARE(at(area(), 258, 2), White);
