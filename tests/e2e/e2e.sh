@@ -86,6 +86,15 @@ answer_prompt() {  # answer_prompt TITLE: accepts the default answer
 }
 
 clipboard() { xclip -o -selection clipboard 2> /dev/null; }
+
+ink_rows() {  # ink_rows IMAGE WxH+X+Y LEVEL: bands of scan lines averaging darker than LEVEL (0-255)
+    local height=${2#*x}
+    convert "$1" -crop "$2" +repage -colorspace Gray -scale "1x${height%%+*}!" -depth 8 txt:- 2> /dev/null |
+        awk -F'[(,)]' -v level="$3" 'NR > 1 { ink = $3 + 0 < level; bands += ink && !was; was = ink } END { print bands + 0 }'
+}
+shows_rows() {  # shows_rows WINDOW WxH+X+Y LEVEL SHOT: a screenshot of the window holds 21 rows there
+    import -window "$1" "$4" 2> /dev/null && [ "$(ink_rows "$4" "$2" "$3")" -eq 21 ]
+}
 bytes_of() { od -An -tx1 "$1" 2> /dev/null | tr -d ' \n'; }
 
 # 1. First start: the splash hands over to the main window with the count 1.
@@ -99,10 +108,20 @@ check "count file after first start" test "$(bytes_of "$DATA/denglu.qbx")" = "20
 "$COMPOSE_ART" 顶 > "$WORK/expected.txt"
 click "$MAIN" $(middle 4200 3000 975 375)
 wait_for 10 test -f "$DATA/qbx.jpg"
+# Every line whole above the progress bar: the last cell of each line is ▓.
+check "all 21 lines shown in the output box" wait_for 10 shows_rows "$MAIN" 12x254+243+1 200 "$OUT/screenshot.png"
 click "$MAIN" $(middle 5400 3000 975 375)
 clipboard_is_art() { clipboard > "$WORK/clip.txt" && cmp -s "$WORK/clip.txt" "$WORK/expected.txt"; }
 check "composed art on the clipboard" wait_for 10 clipboard_is_art
-import -window "$MAIN" "$OUT/screenshot.png"
+
+# 2b. The image view prints it whole with the default colours.
+click "$MAIN" $(middle 4200 3600 975 375)
+VIEW=$(find_window '^处理为图像$')
+click "$VIEW" $(middle 120 3720 855 375)
+answer_prompt 请设置图片背景色 && answer_prompt 请设置文字颜色
+check "all 21 rows printed in the picture" wait_for 10 shows_rows "$VIEW" 261x237+2+2 250 "$OUT/imageview.png"
+click "$VIEW" $(middle 3000 3720 855 375)
+wait_for 10 window_gone '^处理为图像$'
 
 # 3. A stroke drawn in drawing mode along grid row 10, columns 4 to 14.
 FRAME1_X=$(px 4200); FRAME1_Y=$(px 40)
@@ -136,6 +155,7 @@ check "save window in picture mode" test -n "$SAVE"
 click "$SAVE" $(middle 2760 840 2295 735)
 check "picture saved as JPEG" wait_for 10 test "$(head -c 3 "$USER_HOME/顶.jpg" 2> /dev/null | od -An -tx1 | tr -d ' ')" = "ffd8ff"
 check "saved picture opened" wait_for 10 grep -q "顶.jpg" "$WORK/opened"
+check "all 21 rows in the saved picture" test "$(ink_rows "$USER_HOME/顶.jpg" 261x237+0+0 230)" -eq 21
 check "folder remembered" test "$(cat "$DATA/qbx.ini" 2> /dev/null | tr -d '\r\n')" = "$USER_HOME/"
 
 # 4b. Ctrl+C in the image view: the picture goes to the clipboard as an image.
