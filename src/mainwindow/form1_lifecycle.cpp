@@ -22,8 +22,8 @@
 #include <limits>
 
 namespace {
-// The count as the next start will show it: the count read at start-up plus
-// one; a text that is not a number counts as 0, as an empty one does.
+// The count as the next start will show it: the stored count plus one; a
+// text that is not a number counts as 0, as an empty one does.
 qint64 nextCount(const QString &usageCount)
 {
     bool ok = false;

@@ -131,6 +131,8 @@ QList<Files::Entry> Files::regularFiles(const QString &folder)
     if (!dir)
         return entries;
     while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;  // hidden, as file lists keep them
         struct stat st{};
         if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;

@@ -35,7 +35,8 @@ struct Entry
     QByteArray native;
 };
 Entry entry(const QString &path);
-// The regular files of the folder (links followed), by name, ignoring case.
+// The regular files of the folder (links followed, hidden ones left out), by
+// name, ignoring case.
 // Names that are not UTF-8 (GBK from old archives) are shown decoded as GBK.
 QList<Entry> regularFiles(const QString &folder);
 
