@@ -177,6 +177,7 @@ void Form1::connectHandlers()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     for (QLineEdit *box : {Text2, Text3, Text4}) {
         connect(box, &QLineEdit::returnPressed, this, &Form1::Command1_Click);

@@ -52,6 +52,7 @@ private slots:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Text1_Change(int position, int removed, int added);
     void Text2_Change();
     void Option3_Click();
     void Option4_Click();

@@ -33,9 +33,10 @@ void Form1::Command1_Click()
     const Composer::Result result = composer.run(
         input, &m_snapshot,
         [this, &cursor] {
-            Text1->document()->clear();
             cursor = QTextCursor(Text1->document());
             cursor.beginEditBlock();
+            cursor.select(QTextCursor::Document);
+            cursor.removeSelectedText();
             cursor.setBlockFormat(artLines());
         },
         [this, &cursor](int row, const QString &rowText) {

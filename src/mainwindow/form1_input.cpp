@@ -17,7 +17,32 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
+
+// Lines typed or pasted into the output box take the art's pitch too, so the
+// box keeps showing 21 of them. The document takes no format change while it
+// reports one: the lines are set right once it is done.
+void Form1::Text1_Change(int position, int, int added)
+{
+    QTextDocument *document = Text1->document();
+    const QTextBlock last = document->findBlock(position + added);
+    for (QTextBlock block = document->findBlock(position); block.isValid(); block = block.next()) {
+        if (block.blockFormat().lineHeightType() != QTextBlockFormat::FixedHeight) {
+            QTimer::singleShot(0, this, [document] {
+                QTextCursor lines(document);
+                lines.select(QTextCursor::Document);
+                lines.mergeBlockFormat(artLines());
+            });
+            return;
+        }
+        if (block == last)
+            return;
+    }
+}
 
 void Form1::Text2_Change()
 {

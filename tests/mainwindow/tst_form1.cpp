@@ -355,6 +355,23 @@ private slots:
         QVERIFY(rows.first().top() > 0 && rows.last().bottom() < view.height() - 1);
     }
 
+    void pastedLinesKeepThePitch()
+    {
+        auto *box = get<QTextEdit>("Text1");
+        auto top = [box](int line) { return box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line))).top(); };
+        click("Command1");
+        box->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("顶▓\n▓顶\n顶顶"));
+        box->paste();
+        QTRY_COMPARE(top(2) - top(1), Fonts::ArtLinePitch);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, "x");
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, "x");
+        QTRY_COMPARE(top(1) - top(0), Fonts::ArtLinePitch);
+    }
+
     void artFontsKeepCellsAligned_data()
     {
         QTest::addColumn<QFont>("font");
