@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Prints, as UTF-8, the art the library composes for a glyph with the main
-// window's defaults (幼圆, bold, the glyph itself as foreground, ▓ as
-// background), so a run under a real display can be compared with it.
-// Usage: compose_art GLYPH
+// compose_art GLYPH: prints, as UTF-8, the art of the main window's defaults
+// (幼圆, bold, the glyph as foreground, ▓ as background) for the e2e check.
 #include "canvas.h"
 #include "composer.h"
 #include "fonts.h"
