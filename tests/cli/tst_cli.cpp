@@ -4,7 +4,6 @@
 // tessellon --print: the real program, run with no display, against the art
 // and the picture that the windows make from the same inputs.
 #include "canvasview.h"
-#include "fonts.h"
 #include "form1.h"
 #include "form3.h"
 #include "picturearea.h"
@@ -12,7 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
+#include <QDir>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QProcess>
@@ -26,9 +25,8 @@ struct Run
     QByteArray out, err;
 };
 
-// Main-window controls set by design name, in order: text boxes and the
-// font box take a text, check boxes true or false, the drawing pad a picture
-// file dropped on it.
+// Main-window controls by design name, in order: text boxes and the font box
+// take a text, check boxes true or false, the drawing pad a dropped file.
 using Settings = QList<QPair<QString, QVariant>>;
 
 Form1 *composedForm(const Settings &settings)
@@ -71,12 +69,9 @@ private:
         process.start(QStringLiteral(TESSELLON_PROGRAM), QStringList{QStringLiteral("--print")} + arguments);
         process.write(input);
         process.closeWriteChannel();
-        Run result;
-        if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
-            result.status = process.exitCode();
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
+        return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+                process.readAllStandardError()};
     }
     QString file(const QString &name) const { return env->home() + QLatin1Char('/') + name; }
 
@@ -115,6 +110,7 @@ private slots:
         QCOMPARE(cli.out, art);
     }
 
+    // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8, as the composition tests' grid.
     void smallerGridKeepsTheMainStrokes()
     {
         const Run cli = run(QStringLiteral("--size 11 --fg # --bg . 顶").split(QLatin1Char(' ')));
@@ -139,9 +135,9 @@ private slots:
         const Run batch = run({}, "顶\r\n永");
         QCOMPARE(batch.status, 0);
         QCOMPARE(batch.out, run({QStringLiteral("顶")}).out + '\n' + run({QStringLiteral("永")}).out);
-        QDirIterator files(env->home(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                           QDirIterator::Subdirectories);
-        QVERIFY2(!files.hasNext(), qPrintable(files.hasNext() ? files.next() : QString()));
+        const QStringList left =
+            QDir(env->home()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
     }
 
     void picture_data()
@@ -181,10 +177,7 @@ private slots:
             QCOMPARE(QImageReader::imageFormat(file(name)), QByteArray("jpeg"));
             return;  // lossy: the colours are only near
         }
-        QCOMPARE(written, expected);
-        // All 21 rows are in the picture: ink below the top of the last one.
-        const QList<QRect> bands = TestEnv::inkBands(written, written.pixel(0, 0));
-        QVERIFY(!bands.isEmpty() && bands.last().bottom() >= 20 * Fonts::PictureLinePitch);
+        QCOMPARE(written, expected);  // all 21 rows, as the image view prints them
     }
 
     void errors_data()

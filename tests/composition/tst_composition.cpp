@@ -15,7 +15,7 @@
 
 namespace {
 const GridGeometry Geometry;
-const QSize Large = Geometry.largeCanvas().size();
+using Failure = Composer::Failure;
 
 QString grid(const QStringList &rows)
 {
@@ -65,52 +65,24 @@ private slots:
         input.fontName = QStringLiteral("幼圆");
     }
 
-    void thinStrokesSurviveShrinking()
+    // The pen is seven pixels across; a line one pixel wide survives shrinking.
+    void strokes()
     {
+        large.dot(10, 10);
+        QCOMPARE(TestEnv::count(large.image(), 0), 37);
         QImage line = Geometry.largeCanvas().snapshot();
         for (int y = 0; y < 111; ++y)
-            line.setPixel(50, y, qRgb(0, 0, 0));  // one pixel wide
+            line.setPixel(50, y, qRgb(0, 0, 0));
         small.shrinkCopy(line);
         QCOMPARE(TestEnv::count(small.image(), 0), 20);
     }
 
-    void dotIsSevenAcross()
-    {
-        large.dot(10, 10);
-        QCOMPARE(TestEnv::count(large.image(), 0), 37);
-    }
-
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8 (`dpkg-query -W fonts-wqy-zenhei`):
     // another version of the font may move a few cells.
-    void glyphs_data()
+    void glyphShrunkFromTheLargeRendering()
     {
-        QTest::addColumn<QString>("glyph");
-        QTest::addColumn<bool>("shrink");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("顶, 14 pt print") << QStringLiteral("顶") << false << QStringList{
-            QStringLiteral("....................."),
-            QStringLiteral("....................."),
-            QStringLiteral("....................."),
-            QStringLiteral("###################.."),
-            QStringLiteral("###################.."),
-            QStringLiteral("....##.....###......."),
-            QStringLiteral("....##...#########..."),
-            QStringLiteral("....##...#########..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.##.###..."),
-            QStringLiteral("....##...##.######..."),
-            QStringLiteral("....##...#######....."),
-            QStringLiteral(".#####....###.###...."),
-            QStringLiteral("..###...####...####.."),
-            QStringLiteral("......#####.....###.."),
-            QStringLiteral("....................."),
-        };
-        QTest::newRow("顶, 80 pt rendering shrunk") << QStringLiteral("顶") << true << QStringList{
+        input.shrink = true;
+        const QStringList expected{
             QStringLiteral("....................."),
             QStringLiteral("....................."),
             QStringLiteral("....................."),
@@ -133,25 +105,16 @@ private slots:
             QStringLiteral(".####..#####...####.."),
             QStringLiteral("....................."),
         };
-        QTest::newRow("empty glyph") << QString() << false << blankGrid();
-    }
-
-    void glyphs()
-    {
-        QFETCH(QString, glyph);
-        QFETCH(bool, shrink);
-        QFETCH(QStringList, expected);
-        input.glyph = glyph;
-        input.shrink = shrink;
         QCOMPARE(compose(), grid(expected));
+        input.glyph.clear();
+        QCOMPARE(compose(), grid(blankGrid()));
     }
 
     void cellTexts()
     {
-        const QString plain = compose();
+        QString expected = compose();
         input.foreground = QStringLiteral("前景前景前景前景");
         input.background = QStringLiteral("  ");
-        QString expected = plain;
         expected.replace(QLatin1Char('#'), input.foreground).replace(QLatin1Char('.'), input.background);
         QCOMPARE(compose(), expected);
         input.foreground.clear();
@@ -201,7 +164,7 @@ private slots:
         dots[1] = QStringLiteral(".#.#.................");
         dots[19] = QStringLiteral("...................#.");
         const QList<QRect> pixels{{5, 5, 1, 1}, {16, 5, 1, 1}, {105, 105, 1, 1}};
-        QTest::newRow("cells sample whole pixels") << Large << qRgb(255, 255, 255) << pixels << dots;
+        QTest::newRow("cells sample whole pixels") << large.size() << qRgb(255, 255, 255) << pixels << dots;
     }
 
     void picturesBecomeDrawings()
@@ -216,7 +179,7 @@ private slots:
         for (const QRect &rect : black)
             painter.fillRect(rect, Qt::black);
         painter.end();
-        large.setBackgroundPicture(PadPicture::fromImage(picture, Large));
+        large.setBackgroundPicture(PadPicture::fromImage(picture, large.size()));
         input.textMode = false;
         QCOMPARE(compose(), grid(expected));
     }
@@ -235,38 +198,36 @@ private slots:
         QCOMPARE(pad.pixel(0, 0) & 0xFFFFFF, 1u);  // the oldest step is forgotten
     }
 
-    void failuresLeaveTheArtAlone()
-    {
-        TestEnv::writeAll(env->home() + QStringLiteral("/blocker"), "x");
-        workFile = env->home() + QStringLiteral("/blocker/qbx.jpg");
-        QVERIFY(compose().isEmpty());
-        QCOMPARE(result.failure, Composer::Failure::WorkFile);
-        QVERIFY(result.detail.contains(QStringLiteral("qbx.jpg")));
-        QVERIFY(!started);
-    }
-
-    // A cell whose row would cost the output box too much to lay out is
-    // refused before anything is drawn; the longest plain cell still passes.
-    void layoutBound_data()
+    // A working file that cannot be written, or a cell whose rows would cost
+    // the output box too much to lay out: nothing is drawn and no row comes.
+    void refusals_data()
     {
         QTest::addColumn<QString>("cell");
-        QTest::addColumn<bool>("composed");
+        QTest::addColumn<Failure>("failure");
         const QString mark(QChar(0x0301));
-        QTest::newRow("2164 letters") << QString(2164, QLatin1Char('x')) << true;
-        QTest::newRow("2165 letters") << QString(2165, QLatin1Char('x')) << false;
-        QTest::newRow("letter + 223 marks") << QLatin1Char('a') + mark.repeated(223) << false;
-        QTest::newRow("70 marks, no letter") << mark.repeated(70) << false;
-        QTest::newRow("61 direction pairs") << QStringLiteral("a\u05D0").repeated(61) << false;
+        QTest::newRow("unwritable working file") << QStringLiteral("#") << Failure::WorkFile;
+        QTest::newRow("2164 letters") << QString(2164, QLatin1Char('x')) << Failure::None;
+        QTest::newRow("2165 letters") << QString(2165, QLatin1Char('x')) << Failure::TooLarge;
+        QTest::newRow("letter + 223 marks") << QLatin1Char('a') + mark.repeated(223) << Failure::TooLarge;
+        QTest::newRow("70 marks, no letter") << mark.repeated(70) << Failure::TooLarge;
+        QTest::newRow("61 direction pairs") << QStringLiteral("a\u05D0").repeated(61) << Failure::TooLarge;
     }
 
-    void layoutBound()
+    void refusals()
     {
         QFETCH(QString, cell);
-        QFETCH(bool, composed);
+        QFETCH(Failure, failure);
+        if (failure == Failure::WorkFile) {
+            TestEnv::writeAll(env->home() + QStringLiteral("/blocker"), "x");
+            workFile = env->home() + QStringLiteral("/blocker/qbx.jpg");
+        }
         input.foreground = input.background = cell;
-        compose();
-        QCOMPARE(result.failure, composed ? Composer::Failure::None : Composer::Failure::TooLarge);
-        QCOMPARE(started, composed);
+        const QString art = compose();
+        QCOMPARE(result.failure, failure);
+        QCOMPARE(started, failure == Failure::None);
+        QCOMPARE(art.isEmpty(), failure != Failure::None);
+        if (failure == Failure::WorkFile)
+            QVERIFY(result.detail.contains(QStringLiteral("qbx.jpg")));
     }
 };
 
