@@ -534,7 +534,6 @@ private slots:
         QGuiApplication::clipboard()->setText(QString(1 << 20, u'木'));
         edit->clear();
         edit->paste();
-        QCOMPARE(edit->text().size(), 1 << 20);
         if (!refused)
             get<QLineEdit>("Text4")->setText(QStringLiteral("顶"));
         const QStringList texts = messages(refused ? 1 : 0, [this] { click("Command1"); });
