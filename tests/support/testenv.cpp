@@ -7,23 +7,20 @@
 #include "fonts.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QBuffer>
-#include <QImageWriter>
-#include <QtEndian>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QDir>
-#include <QFile>
+#include <QImageWriter>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtEndian>
 #include <sys/mount.h>
 #include <unistd.h>
 
-TestEnv::TestEnv() : m_dir(std::make_unique<QTemporaryDir>()), m_oldHome(qgetenv("HOME"))
+TestEnv::TestEnv() : m_oldHome(qgetenv("HOME"))
 {
-    qputenv("HOME", m_dir->path().toLocal8Bit());
+    qputenv("HOME", m_dir.path().toLocal8Bit());
     qunsetenv("XDG_DATA_HOME");
     Fonts::install();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
@@ -34,16 +31,6 @@ TestEnv::~TestEnv()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     Modal::clear();
     qputenv("HOME", m_oldHome);
-}
-
-QString TestEnv::workFile(const QString &name) const
-{
-    return m_dir->path() + QStringLiteral("/.local/share/Tessellon/") + name;
-}
-
-void TestEnv::open(const QUrl &url)
-{
-    m_opened << url.toLocalFile();
 }
 
 QByteArray TestEnv::readAll(const QString &path)
@@ -68,12 +55,12 @@ QByteArray TestEnv::pictureClaiming(const QByteArray &format, int side)
 {
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format == "BMP" ? "BMP" : "JPG");
     writer.setProgressiveScanWrite(format == "progressive");
     writer.write(image);
+    QByteArray bytes = buffer.data();
     if (format == "BMP") {
         qToLittleEndian<qint32>(side, bytes.data() + 18);
         qToLittleEndian<qint32>(side, bytes.data() + 22);
@@ -92,6 +79,27 @@ int TestEnv::count(const QImage &image, QRgb colour)
         for (int x = 0; x < image.width(); ++x)
             n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
     return n;
+}
+
+QList<QRect> TestEnv::inkBands(const QImage &image, QRgb background, int tolerance)
+{
+    auto far = [&](int a, int b) { return qAbs(a - b) > tolerance; };
+    QList<QRect> bands;
+    QRect previous;
+    for (int y = 0; y < image.height(); ++y) {
+        QRect line;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (far(qRed(p), qRed(background)) || far(qGreen(p), qGreen(background)) || far(qBlue(p), qBlue(background)))
+                line |= QRect(x, y, 1, 1);
+        }
+        if (!line.isNull() && !previous.isNull())
+            bands.last() |= line;
+        else if (!line.isNull())
+            bands << line;
+        previous = line;
+    }
+    return bands;
 }
 
 FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
@@ -119,78 +127,48 @@ FullDisk::~FullDisk()
     Files::simulateFullDisk(QString());
 }
 
-QList<QRect> TestEnv::inkBands(const QImage &image, QRgb background, int tolerance)
-{
-    auto far = [&](int a, int b) { return qAbs(a - b) > tolerance; };
-    QList<QRect> bands;
-    bool inBand = false;
-    for (int y = 0; y < image.height(); ++y) {
-        QRect line;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (far(qRed(p), qRed(background)) || far(qGreen(p), qGreen(background)) || far(qBlue(p), qBlue(background)))
-                line |= QRect(x, y, 1, 1);
-        }
-        if (line.isNull())
-            inBand = false;
-        else if (inBand)
-            bands.last() |= line;
-        else
-            bands << line;
-        inBand = inBand || !line.isNull();
-    }
-    return bands;
-}
-
 namespace {
 struct Pending
 {
     std::function<void(QWidget *)> handler;
     QStringList *texts;
 };
-QList<Pending> &queue()
+QList<Pending> pending;
+
+// Hands the active box to the next answer once; a box once answered is marked so that the next
+// answer waits for a new one.
+void answerNext()
 {
-    static QList<Pending> pending;
-    return pending;
+    QWidget *box = QApplication::activeModalWidget();
+    if (pending.isEmpty() || !box || box->property("answered").toBool())
+        return;
+    box->setProperty("answered", true);
+    const Pending next = pending.takeFirst();
+    if (auto *message = qobject_cast<QMessageBox *>(box); message && next.texts)
+        *next.texts << message->text();
+    else if (auto *input = qobject_cast<QInputDialog *>(box); input && next.texts)
+        *next.texts << input->windowTitle();
+    next.handler(box);
+    if (auto *dialog = qobject_cast<QDialog *>(box); dialog && dialog->isVisible())
+        dialog->reject();
 }
 }
 
-// One timer answers the queued boxes in order; a box once answered is marked
-// so that the next handler waits for a new one.
 void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
 {
-    queue().append({std::move(handler), texts});
+    pending.append({std::move(handler), texts});
     static QTimer *timer = nullptr;
     if (timer)
         return;
     timer = new QTimer(qApp);
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [] {
-        QWidget *box = QApplication::activeModalWidget();
-        if (queue().isEmpty() || !box || box->property("answered").toBool())
-            return;
-        box->setProperty("answered", true);
-        const Pending next = queue().takeFirst();
-        if (next.texts) {
-            if (auto *message = qobject_cast<QMessageBox *>(box))
-                *next.texts << message->text();
-            else if (auto *input = qobject_cast<QInputDialog *>(box))
-                *next.texts << input->windowTitle();
-        }
-        next.handler(box);
-        if (box->isVisible()) {
-            if (auto *dialog = qobject_cast<QDialog *>(box))
-                dialog->reject();
-            else
-                box->close();
-        }
-    });
+    QObject::connect(timer, &QTimer::timeout, timer, &answerNext);
     timer->start();
 }
 
 void Modal::clear()
 {
-    queue().clear();
+    pending.clear();
 }
 
 void Modal::prompt(const QString &text, QStringList *titles)
@@ -209,12 +187,9 @@ void Modal::press(const QString &buttonText, QStringList *texts)
 {
     answer(
         [buttonText](QWidget *box) {
-            for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
-                if (button->text() == buttonText) {
-                    button->click();
-                    return;
-                }
-            }
+            for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
+                if (button->text() == buttonText)
+                    return button->click();
         },
         texts);
 }

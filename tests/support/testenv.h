@@ -8,15 +8,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QMap>
-#include <QObject>
-#include <QRect>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <functional>
-#include <memory>
-
-class QWidget;
 
 // A fresh temporary HOME for one test function, with the program's fonts
 // installed and every request to open a document recorded instead of run.
@@ -27,8 +21,8 @@ public:
     TestEnv();
     ~TestEnv() override;
 
-    QString home() const { return m_dir->path(); }
-    QString workFile(const QString &name) const;
+    QString home() const { return m_dir.path(); }
+    QString workFile(const QString &name) const { return home() + QStringLiteral("/.local/share/Tessellon/") + name; }
     QStringList opened() const { return m_opened; }
 
     static QByteArray readAll(const QString &path);
@@ -40,9 +34,8 @@ public:
     static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
-    // The bands of scan lines that hold ink, top to bottom, each as the
-    // rectangle around its ink. Ink is any pixel farther than tolerance from
-    // the background in some channel.
+    // The bands of scan lines that hold ink, top to bottom, each as the rectangle around its ink.
+    // Ink is any pixel farther than tolerance from the background in some channel.
     static QList<QRect> inkBands(const QImage &image, QRgb background, int tolerance = 0);
     // The open top-level window of that class, if any.
     template <typename T> static T *window()
@@ -54,17 +47,16 @@ public:
     }
 
 public slots:
-    void open(const QUrl &url);
+    void open(const QUrl &url) { m_opened << url.toLocalFile(); }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
     QByteArray m_oldHome;
     QStringList m_opened;
 };
 
-// Answers modal boxes in the order the answers were queued: polls until a
-// new box is active, hands it to the handler, and closes it afterwards
-// whatever the handler did.
+// Answers modal boxes in the order the answers were queued: polls until a new box is active,
+// hands it to the handler, and closes it afterwards whatever the handler did.
 class Modal
 {
 public:
@@ -78,17 +70,15 @@ public:
     static void press(const QString &buttonText, QStringList *texts = nullptr);
 };
 
-// A full file system at a folder for as long as it lives: a small tmpfs
-// mounted there and filled up when the test runs as root and may mount,
-// otherwise the writes into the folder are made to fail at their last step.
-// The files given are put there first, so that they can be checked to stay.
+// A full file system at a folder for as long as it lives: a small tmpfs mounted there and filled
+// up when the test runs as root and may mount, otherwise the writes into the folder are made to
+// fail at their last step. The files given are put there first, so that they can be checked to stay.
 class FullDisk
 {
 public:
     FullDisk(const QString &folder, const QMap<QString, QByteArray> &files);
     ~FullDisk();
-    FullDisk(const FullDisk &) = delete;
-    FullDisk &operator=(const FullDisk &) = delete;
+    Q_DISABLE_COPY(FullDisk)
 
 private:
     QString m_folder;
