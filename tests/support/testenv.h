@@ -22,7 +22,10 @@ public:
     ~TestEnv() override;
 
     QString home() const { return m_dir.path(); }
-    QString workFile(const QString &name) const { return home() + QStringLiteral("/.local/share/Tessellon/") + name; }
+    QString workFile(const QString &name) const
+    {
+        return home() + QStringLiteral("/.local/share/Tessellon/") + name;
+    }
     QStringList opened() const { return m_opened; }
 
     static QByteArray readAll(const QString &path);
