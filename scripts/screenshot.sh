@@ -7,7 +7,7 @@
 source "$(dirname "$0")/common.sh"
 install_missing
 build
-bash "$ROOT/tests/e2e/e2e.sh" "$BUILD/src/app/tessellon" "$BUILD/tests/e2e/compose_art" "$BUILD/tests/e2e/out"
+bash "$ROOT/tests/e2e/e2e.sh" "$BUILD/src/app/tessellon" "$BUILD/tests/e2e/out"
 mkdir -p "$ROOT/docs"
 for shot in screenshot imageview; do
     cp "$BUILD/tests/e2e/out/$shot.png" "$ROOT/docs/$shot.png"
