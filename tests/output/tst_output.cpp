@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The output windows: the image view's colours and printing, the save window's files, names and
-// folders, and the picture combination, fed good input and bad.
+// The image view, the save window and the picture combination, fed good input and bad.
 #include "canvasview.h"
 #include "folderlist.h"
 #include "fonts.h"
@@ -30,6 +29,26 @@ namespace {
 const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF;
 
 QRgb at(const Canvas &area, int x, int y) { return area.image().pixel(x, y) & 0xFFFFFF; }
+
+// The bands of scan lines that hold ink (any colour but the background), top to bottom, each as the
+// rectangle around its ink.
+QList<QRect> inkBands(const QImage &image, QRgb background)
+{
+    QList<QRect> bands;
+    QRect previous;
+    for (int y = 0; y < image.height(); ++y) {
+        QRect line;
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != background)
+                line |= QRect(x, y, 1, 1);
+        if (!line.isNull() && !previous.isNull())
+            bands.last() |= line;
+        else if (!line.isNull())
+            bands << line;
+        previous = line;
+    }
+    return bands;
+}
 
 // A 100 × 50 picture of two halves, left and right.
 void writePicture(const QString &path, QColor left, QColor right)
@@ -100,7 +119,7 @@ private slots:
 
         // 0 and 9 change nothing: nothing is erased and the text goes below, after an empty line.
         setColours(QStringLiteral("0"), QStringLiteral("9"));
-        const QList<QRect> rows = TestEnv::inkBands(area().image(), White);
+        const QList<QRect> rows = inkBands(area().image(), White);
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1].top() - rows[0].top(), 2 * Fonts::PictureLinePitch);
         QCOMPARE(TestEnv::count(area().image(), Magenta), 2 * ink);
@@ -109,7 +128,7 @@ private slots:
         setColours(QStringLiteral("3.5"), QStringLiteral("abc"));
         QCOMPARE(at(area(), 258, 2), Blue);
         QCOMPARE(TestEnv::count(area().image(), Magenta), ink);
-        QCOMPARE(TestEnv::inkBands(area().image(), Blue).first().top(), rows[0].top());
+        QCOMPARE(inkBands(area().image(), Blue).first().top(), rows[0].top());
     }
 
     void wholeArtInThePicture()
@@ -119,27 +138,12 @@ private slots:
         windows->showImageView();
         setColours(QStringLiteral("1"), QStringLiteral("6"));
         const QImage picture = area().image();
-        const QList<QRect> rows = TestEnv::inkBands(picture, White);
+        const QList<QRect> rows = inkBands(picture, White);
         QCOMPARE(rows.size(), 21);
         // Every row holds the same text: in the first, the 21st cell is whole, inside the right edge.
         const int cell = QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧"));
         QVERIFY(rows.first().right() >= 20 * cell && rows.first().right() < picture.width() - 1);
         QVERIFY(rows.first().top() > 0 && rows.last().bottom() < picture.height() - 1);
-    }
-
-    void imageViewReopensEmpty()
-    {
-        windows->showImageView();
-        Form3 *first = view();
-        const QImage empty = area().image();
-        setColours(QStringLiteral("8"), QStringLiteral("7"));
-        windows->showImageView();
-        QCOMPARE(view(), first);  // brought up with its picture, 7 printing in 4's blue
-        QVERIFY(TestEnv::count(area().image(), Blue) > 100);
-        press(first, "Command4");
-        QTRY_VERIFY(!view());
-        windows->showImageView();
-        QCOMPARE(area().image(), empty);
     }
 
     void savesTextAndRemembersTheFolder()
@@ -228,26 +232,37 @@ private slots:
         QCOMPARE(folder(combineWindow())->path(), env->home());
     }
 
-    void copiesWhatASaveWrites()
+    void copiesWhatASaveWritesAndReopensEmpty()
     {
         windows->showImageView();
-        setColours(QStringLiteral("2.5"), QStringLiteral("4"));  // 2.5 rounds to 2 (red)
+        Form3 *first = view();
+        const QImage empty = area().image();
+        setColours(QStringLiteral("2.5"), QStringLiteral("7"));  // 2.5 rounds to 2 (red), 7 is 4's blue
         auto *picture = view()->findChild<CanvasView *>("Picture1");
         QCOMPARE(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
         const QList<QAction *> menu = picture->actions();
         QCOMPARE(menu.size(), 2);  // copy, save
 
+        windows->showImageView();
+        QCOMPARE(view(), first);  // only brought up, with its picture
         view()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(view()));
         QTest::keySequence(view(), QKeySequence::Copy);
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), PictureArea::Size);
+        QVERIFY(TestEnv::count(copied, Blue) > 100);
 
         menu[1]->trigger();  // as 保存 does
         saveAs(QStringLiteral("a.png"));
         const QImage saved(env->home() + QStringLiteral("/a.png"));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(saved.pixel(260, 236) & 0xFFFFFF, Red);  // the area's own corner, no border
+
+        // 退出 discards the picture: the view opens empty again.
+        press(first, "Command4");
+        QTRY_VERIFY(!view());
+        windows->showImageView();
+        QCOMPARE(area().image(), empty);
     }
 
     void dropsPictures()

@@ -81,27 +81,6 @@ int TestEnv::count(const QImage &image, QRgb colour)
     return n;
 }
 
-QList<QRect> TestEnv::inkBands(const QImage &image, QRgb background, int tolerance)
-{
-    auto far = [&](int a, int b) { return qAbs(a - b) > tolerance; };
-    QList<QRect> bands;
-    QRect previous;
-    for (int y = 0; y < image.height(); ++y) {
-        QRect line;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (far(qRed(p), qRed(background)) || far(qGreen(p), qGreen(background)) || far(qBlue(p), qBlue(background)))
-                line |= QRect(x, y, 1, 1);
-        }
-        if (!line.isNull() && !previous.isNull())
-            bands.last() |= line;
-        else if (!line.isNull())
-            bands << line;
-        previous = line;
-    }
-    return bands;
-}
-
 FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
 {
     QDir().mkpath(folder);

@@ -37,9 +37,6 @@ public:
     static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
-    // The bands of scan lines that hold ink, top to bottom, each as the rectangle around its ink.
-    // Ink is any pixel farther than tolerance from the background in some channel.
-    static QList<QRect> inkBands(const QImage &image, QRgb background, int tolerance = 0);
     // The open top-level window of that class, if any.
     template <typename T> static T *window()
     {
