@@ -65,18 +65,6 @@ private slots:
         input.fontName = QStringLiteral("幼圆");
     }
 
-    // The pen is seven pixels across; a line one pixel wide survives shrinking.
-    void strokes()
-    {
-        large.dot(10, 10);
-        QCOMPARE(TestEnv::count(large.image(), 0), 37);
-        QImage line = Geometry.largeCanvas().snapshot();
-        for (int y = 0; y < 111; ++y)
-            line.setPixel(50, y, qRgb(0, 0, 0));
-        small.shrinkCopy(line);
-        QCOMPARE(TestEnv::count(small.image(), 0), 20);
-    }
-
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8 (`dpkg-query -W fonts-wqy-zenhei`):
     // another version of the font may move a few cells.
     void glyphShrunkFromTheLargeRendering()

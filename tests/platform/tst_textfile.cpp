@@ -16,21 +16,6 @@ private slots:
         bool lossless = false;
         QCOMPARE(TextFile::encodeGbk(QStringLiteral("顶▓☆"), &lossless).toHex(' '), QByteArray("b6 a5 a8 88 a1 ee"));
         QVERIFY(lossless);
-        // An emoji has no GBK code: such text goes out as UTF-8 with a BOM.
-        const QString emoji = QStringLiteral("顶😀");
-        TextFile::encodeGbk(emoji, &lossless);
-        QVERIFY(!lossless);
-        QCOMPARE(TextFile::encode(emoji, TextFile::Fallback::Utf8WithBom), QByteArray("\xEF\xBB\xBF") + emoji.toUtf8());
-    }
-
-    // A last line without its line end is read whole.
-    void firstLine()
-    {
-        TestEnv env;
-        const QString path = env.home() + QStringLiteral("/f.txt");
-        TestEnv::writeAll(path, "no line end");
-        QCOMPARE(TextFile::readFirstLine(path), QStringLiteral("no line end"));
-        QVERIFY(!TextFile::readFirstLine(env.home() + QStringLiteral("/missing")).has_value());
     }
 
     // The header alone decides: what would take too long or too much memory

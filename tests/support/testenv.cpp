@@ -11,8 +11,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QImageWriter>
+#include <QDropEvent>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 #include <QtEndian>
 #include <sys/mount.h>
@@ -79,6 +81,19 @@ int TestEnv::count(const QImage &image, QRgb colour)
         for (int x = 0; x < image.width(); ++x)
             n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
     return n;
+}
+
+bool TestEnv::drop(QWidget *target, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropped(QPointF(9, 9), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (!QApplication::sendEvent(target, &enter) || !enter.isAccepted())
+        return false;
+    QApplication::sendEvent(target, &dropped);
+    QCoreApplication::processEvents();
+    return dropped.isAccepted();
 }
 
 FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)

@@ -37,6 +37,9 @@ public:
     static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
+    // Drags these files from a file manager onto the widget and drops them there, then runs the
+    // deferred handling. False when the widget refuses the drag.
+    static bool drop(QWidget *target, const QList<QUrl> &urls);
     // The open top-level window of that class, if any.
     template <typename T> static T *window()
     {
