@@ -84,7 +84,6 @@ private slots:
         const QString yong = QStringLiteral("永");
         // Blue with a white glyph, transparent corners and smoothed edges.
         const QString picture = QStringLiteral(PAD_PICTURE);
-        QTest::newRow("defaults") << "顶" << Settings{};
         QTest::newRow("font") << "-f 楷体_GB2312 永"
                               << Settings{{"Text2", yong}, {"Combo1", QStringLiteral("楷体_GB2312")}};
         QTest::newRow("cell texts, emoji background")

@@ -146,9 +146,8 @@ void answerNext()
     if (auto *dialog = qobject_cast<QDialog *>(box); dialog && dialog->isVisible())
         dialog->reject();
 }
-}
 
-void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
+void answer(std::function<void(QWidget *)> handler, QStringList *texts)
 {
     pending.append({std::move(handler), texts});
     static QTimer *timer = nullptr;
@@ -158,6 +157,7 @@ void Modal::answer(std::function<void(QWidget *)> handler, QStringList *texts)
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, &answerNext);
     timer->start();
+}
 }
 
 void Modal::clear()

@@ -40,7 +40,6 @@ public:
     // Drags these files from a file manager onto the widget and drops them there, then runs the
     // deferred handling. False when the widget refuses the drag.
     static bool drop(QWidget *target, const QList<QUrl> &urls);
-    // The open top-level window of that class, if any.
     template <typename T> static T *window()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -63,7 +62,6 @@ private:
 class Modal
 {
 public:
-    static void answer(std::function<void(QWidget *)> handler, QStringList *texts = nullptr);
     // A prompt box answered with text (accepted), or cancelled.
     static void prompt(const QString &text, QStringList *titles = nullptr);
     // Forgets answers that no box asked for.
