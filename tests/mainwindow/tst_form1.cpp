@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window: start-up and shutdown, composition, the input boxes, the
-// special-character list, the drawing pad, copy and exit; with bad count
-// files, working files that cannot be written and huge pastes.
+// The main window: start-up and shutdown, composition, the input boxes, the special-character list, the
+// drawing pad, copy and exit; with bad count files, working files that cannot be written and huge pastes.
 #include "canvas.h"
 #include "canvasview.h"
 #include "folderlist.h"
@@ -81,8 +80,7 @@ private:
         bar.save(path);
         return path;
     }
-    // Does what a user does to write the named file: a working file, or 顶.txt
-    // saved into the working folder. The texts of the messages.
+    // Does what a user does to write the named file (顶.txt: saved into the working folder); the messages.
     QStringList userWrites(const QString &name)
     {
         if (name.startsWith(QStringLiteral("顶")))
@@ -187,9 +185,8 @@ private slots:
         QCOMPARE(count(), QByteArray(" 12 \r\n"));
     }
 
-    // Writes that cannot be made: a full disk, or something other than a
-    // regular file in the file's place. Never blocks, never follows a link:
-    // one message, the old contents kept, and the program goes on.
+    // Writes that cannot be made: a full disk, or something other than a regular file in the file's place.
+    // Never blocks, never follows a link: one message, the old contents kept, and the program goes on.
     void refusedWrites_data()
     {
         QTest::addColumn<QString>("name");

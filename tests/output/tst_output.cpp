@@ -28,14 +28,22 @@ const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF
 
 QRgb at(const Canvas &area, int x, int y) { return area.image().pixel(x, y) & 0xFFFFFF; }
 
-// The first scan line that holds ink (any colour but the background).
-int firstInkLine(const QImage &image, QRgb background)
+// The bands of scan lines that hold ink (any colour but the background), top to bottom, each as the
+// rectangle around its ink.
+QList<QRect> inkBands(const QImage &image, QRgb background)
 {
-    for (int y = 0; y < image.height(); ++y)
+    QList<QRect> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        QRect line;
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) != background)
-                return y;
-    return -1;
+                line |= QRect(x, y, 1, 1);
+        if (!line.isNull())
+            inBand ? void(bands.last() |= line) : bands.append(line);
+        inBand = !line.isNull();
+    }
+    return bands;
 }
 
 // A 100 × 50 picture of two halves, left and right.
@@ -106,7 +114,7 @@ private slots:
 
         // 0 and 9 change nothing: nothing is erased and the text goes below, after an empty line.
         setColours(QStringLiteral("0"), QStringLiteral("9"));
-        const int top = firstInkLine(area().image(), White);
+        const int top = inkBands(area().image(), White).first().top();
         const int pitch = Fonts::PictureLinePitch;
         QCOMPARE(TestEnv::count(area().image().copy(0, top + 2 * pitch, PictureArea::Size.width(), pitch), Magenta), ink);
 
@@ -114,7 +122,21 @@ private slots:
         setColours(QStringLiteral("3.5"), QStringLiteral("abc"));
         QCOMPARE(at(area(), 258, 2), Blue);
         QCOMPARE(TestEnv::count(area().image(), Magenta), ink);
-        QCOMPARE(firstInkLine(area().image(), Blue), top);
+        QCOMPARE(inkBands(area().image(), Blue).first().top(), top);
+    }
+
+    void wholeArtInThePicture()
+    {
+        // 21 rows of 21 cells with the tallest glyphs: a row cut at an edge would be shorter than the others.
+        art.text = (QStringLiteral("顶▓").repeated(10) + QStringLiteral("囧\r\n")).repeated(21);
+        windows->showImageView();
+        setColours(QStringLiteral("1"), QStringLiteral("6"));
+        const QList<QRect> rows = inkBands(area().image(), White);
+        QCOMPARE(rows.size(), 21);
+        for (const QRect &row : rows)
+            QCOMPARE(row.height(), rows[0].height());
+        const int cell = QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧"));
+        QVERIFY(rows[0].right() >= 20 * cell && rows[0].right() < PictureArea::Size.width() - 1);
     }
 
     void savesTextAndRemembersTheFolder()
@@ -264,6 +286,7 @@ private slots:
         QTRY_VERIFY(!combineWindow());
         QVERIFY(TestEnv::count(area().image(), White) > 100);
         QCOMPARE(at(area(), 250, 230), 0u);
+        QCOMPARE(inkBands(area().image(), 0).size(), 21);  // the whole art over the picture
         QCOMPARE(area().backgroundPicture(), area().image());  // flattened, keeping the text position
         QVERIFY(area().textPosition().y() > 200);
         QCOMPARE(remembered(), TextFile::encodeGbk(env->home() + QStringLiteral("/\r\n")));

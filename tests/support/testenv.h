@@ -12,8 +12,7 @@
 #include <QUrl>
 #include <functional>
 
-// A fresh temporary HOME for one test function, with the program's fonts
-// installed and every request to open a document recorded instead of run.
+// A fresh temporary HOME for one test, the program's fonts installed, requests to open documents recorded.
 class TestEnv : public QObject
 {
     Q_OBJECT
@@ -32,8 +31,7 @@ public:
     static void writeAll(const QString &path, const QByteArray &bytes);
     // True when the text has Chinese characters: a message meant for the user.
     static bool chinese(const QString &text);
-    // A small picture ("BMP", a "baseline" or "progressive" JPEG) whose
-    // header is then patched to claim side × side pixels.
+    // A small picture ("BMP", a "baseline" or "progressive" JPEG), its header patched to claim side × side.
     static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
