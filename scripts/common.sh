@@ -28,6 +28,6 @@ install_missing() {
 build() {
     local dir=${1:-$BUILD}
     [ $# -gt 0 ] && shift
-    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DTESSELLON_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }

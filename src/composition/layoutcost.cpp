@@ -51,8 +51,10 @@ qint64 LayoutCost::ofText(const QString &text)
     QChar::Direction strong = QChar::DirL;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i], text[++i]);
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
         if (isMark(c)) {
             ++marks;
             continue;
