@@ -22,7 +22,7 @@ bool RememberedFolder::store(QWidget *window, const QString &prefix)
 {
     const QString file = WorkFiles::path(WorkFiles::Remembered);
     QString why;
-    if (TextFile::writeLines(file, {prefix}, &why, TextFile::Fallback::Utf8WithBom))
+    if (TextFile::writeLines(file, {prefix}, &why))
         return true;
     Dialogs::message(window, QStringLiteral("无法记住文件夹，工作文件“%1”写入失败：%2").arg(QDir::toNativeSeparators(file), why),
                      QStringLiteral("错误提示"), QMessageBox::Warning);

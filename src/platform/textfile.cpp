@@ -9,27 +9,32 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-QByteArray TextFile::encodeGbk(const QString &text, bool *lossless)
-{
-    QStringEncoder encoder("GBK");
-    if (!encoder.isValid()) {
-        if (lossless)
-            *lossless = false;
-        return {};
-    }
-    QByteArray bytes = encoder.encode(text);
-    if (lossless)
-        *lossless = !encoder.hasError();
-    return bytes;
+namespace {
+constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
 }
 
-QByteArray TextFile::encode(const QString &text, Fallback fallback)
+QByteArray TextFile::encode(const QString &text, bool *lossless)
 {
-    bool lossless = false;
-    QByteArray bytes = encodeGbk(text, &lossless);
-    if (lossless || fallback == Fallback::None)
-        return bytes;
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    QStringEncoder system(QStringConverter::System);
+    QByteArray bytes = system.encode(text);
+    const bool whole = !system.hasError();
+    if (lossless)
+        *lossless = whole;
+    return whole ? bytes : QByteArray(Utf8Bom) + text.toUtf8();
+}
+
+QString TextFile::decode(const QByteArray &bytes)
+{
+    if (bytes.startsWith(Utf8Bom))
+        return QString::fromUtf8(bytes.mid(3));
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder gbk("GBK");
+    if (gbk.isValid())
+        return gbk.decode(bytes);
+    return QStringDecoder(QStringConverter::System).decode(bytes);
 }
 
 QString TextFile::joinLines(const QStringList &lines)
@@ -51,15 +56,9 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
     return Files::write(path, bytes, error);
 }
 
-bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error,
-                          Fallback fallback)
+bool TextFile::writeLines(const QString &path, const QStringList &lines, QString *error)
 {
-    if (!QStringEncoder("GBK").isValid()) {
-        if (error)
-            *error = QStringLiteral("系统不支持GBK编码");
-        return false;
-    }
-    return writeBytes(path, encode(joinLines(lines), fallback), error);
+    return writeBytes(path, encode(joinLines(lines)), error);
 }
 
 std::optional<QString> TextFile::readFirstLine(const QString &path, qint64 maxBytes)
@@ -73,8 +72,5 @@ std::optional<QString> TextFile::readFirstLine(const QString &path, qint64 maxBy
         bytes.truncate(end);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder decoder("GBK");
-    return decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes);
+    return decode(bytes);
 }

@@ -8,17 +8,19 @@
 #include <QStringList>
 #include <optional>
 
-// Text files as the program keeps them: code page 936 (GBK), CR LF after
-// every line, written whole and atomically.
+// Text files as the program keeps them: in the system's encoding (UTF-8 on
+// Linux, the ANSI code page on Windows, 936 = GBK on a Chinese one), CR LF
+// after every line, written whole and atomically.
 namespace TextFile
 {
-enum class Fallback { None, Utf8WithBom };
-
-// GBK bytes of text; *lossless is false when a character has no GBK code.
-QByteArray encodeGbk(const QString &text, bool *lossless = nullptr);
-// Bytes for a file: GBK, or with Utf8WithBom, UTF-8 with a byte-order mark
-// when GBK cannot hold the text.
-QByteArray encode(const QString &text, Fallback fallback);
+// Bytes for a file in the system's encoding; text the system's encoding
+// cannot hold is written as UTF-8 with a byte-order mark instead, so nothing
+// becomes a question mark. *lossless tells which was written.
+QByteArray encode(const QString &text, bool *lossless = nullptr);
+// Text of a file: UTF-8 after a byte-order mark or where the bytes are valid
+// UTF-8, otherwise GBK (as earlier versions wrote), otherwise the system's
+// encoding.
+QString decode(const QByteArray &bytes);
 
 // Every line followed by CR LF.
 QString joinLines(const QStringList &lines);
@@ -28,12 +30,10 @@ QString numberLine(qint64 value);
 // Replaces the file with these bytes; on failure the old file is kept and
 // *error holds the system's reason.
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr,
-                Fallback fallback = Fallback::None);
+bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
 // The first line without its line end, spaces kept; nothing when the file
 // cannot be opened or is not a regular file (a link is not followed). At most
-// maxBytes are looked at. GBK, or UTF-8 when the file starts with a
-// byte-order mark.
+// maxBytes are looked at.
 std::optional<QString> readFirstLine(const QString &path, qint64 maxBytes = 64 * 1024);
 }
