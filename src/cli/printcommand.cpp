@@ -3,6 +3,7 @@
 
 #include "printcommand.h"
 
+#include "artdefaults.h"
 #include "colorcodes.h"
 #include "composer.h"
 #include "imagefiles.h"
@@ -50,11 +51,11 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
     input.fontName = m_options.fontName;
     input.bold = m_options.bold;
     input.shrink = m_options.shrink;
-    input.largeShown = false;
+    input.printLarge = false;
 
     if (!m_options.fromPicture.isEmpty()) {
         // The main window's foreground box starts with the glyph box's text.
-        input.foreground = m_options.foreground.value_or(QStringLiteral("顶"));
+        input.foreground = m_options.foreground.value_or(ArtDefaults::Glyph);
         input.textMode = false;
         QString why;
         const QImage drawing = PadPicture::fromFile(m_options.fromPicture, m_large.size(), &why);
@@ -122,7 +123,8 @@ bool PrintCommand::writePicture(const QString &art)
     area.setColors(*ColorCodes::color(m_options.backCode), *ColorCodes::color(m_options.textCode));
     area.printText(art);
     QString why;
-    if (!ImageFiles::save(area.image(), m_options.picture, m_options.pictureFormat.constData(), -1, &why))
+    if (!ImageFiles::save(area.image(), m_options.picture, m_options.pictureFormat.constData(),
+                          ArtDefaults::quality(m_options.pictureFormat), &why))
         return fail(QStringLiteral("无法写入图片%1：%2").arg(quoted(m_options.picture), why));
     return true;
 }

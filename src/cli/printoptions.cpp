@@ -19,9 +19,7 @@ PrintOptions usageError(const QString &message)
 
 std::optional<int> colourCode(const QString &text)
 {
-    bool ok = false;
-    const int code = text.trimmed().toInt(&ok);
-    return ok && ColorCodes::color(code) ? std::optional<int>(code) : std::nullopt;
+    return ColorCodes::code(text, ColorCodes::Match::Exact);
 }
 }
 

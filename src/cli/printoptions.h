@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "artdefaults.h"
 #include "gridgeometry.h"
 
 #include <QStringList>
@@ -17,9 +18,9 @@ struct PrintOptions
     QString message;  // the help text, or what is wrong with the arguments
 
     QStringList glyphs;  // none: one glyph per line of standard input
-    QString fontName = QStringLiteral("幼圆");
+    QString fontName = ArtDefaults::FontName;
     std::optional<QString> foreground;  // by default the glyph itself
-    QString background = QStringLiteral("▓");
+    QString background = ArtDefaults::Background;
     bool bold = true;
     bool shrink = false;
     GridGeometry geometry;
@@ -27,8 +28,8 @@ struct PrintOptions
     QString fromPicture;
     QString picture;
     QByteArray pictureFormat;
-    int backCode = 1;
-    int textCode = 6;
+    int backCode = ArtDefaults::BackColourCode;
+    int textCode = ArtDefaults::TextColourCode;
 
     // The arguments include the program's name first, as main() gets them.
     static PrintOptions parse(const QStringList &arguments);

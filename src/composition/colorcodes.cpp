@@ -32,22 +32,14 @@ std::optional<QColor> ColorCodes::color(int code)
     return QColor(table[code - 1]);
 }
 
-std::optional<int> ColorCodes::rounded(const QString &answer)
+std::optional<int> ColorCodes::code(const QString &answer, Match match)
 {
     const std::optional<double> value = number(answer);
     if (!value)
         return std::nullopt;
-    const double whole = std::nearbyint(*value);  // ties go to the even neighbour
-    if (whole < -32768 || whole > 32767)
-        return std::nullopt;
-    return int(whole);
-}
-
-std::optional<int> ColorCodes::exact(const QString &answer)
-{
-    const std::optional<double> value = number(answer);
-    for (int code = 1; value && code <= 8; ++code) {
-        if (*value == code)
+    const double whole = match == Match::Rounded ? std::nearbyint(*value) : *value;  // ties to even
+    for (int code = 1; code <= 8; ++code) {
+        if (whole == code)
             return code;
     }
     return std::nullopt;

@@ -13,9 +13,11 @@ namespace ColorCodes
 QString prompt();
 // The colour of a code 1 to 8; nothing for any other number.
 std::optional<QColor> color(int code);
-// The answer as a 16-bit whole number, halves rounded to even; nothing
-// for an empty answer, a non-number or one too large.
-std::optional<int> rounded(const QString &answer);
-// The code 1 to 8 the answer equals as a number (1.0 is 1, 2.5 is none).
-std::optional<int> exact(const QString &answer);
+enum class Match {
+    Rounded,  // the nearest whole number, halves to the even one: 3.5 is 4, 2.5 is 2
+    Exact,    // the number itself: 1.0 is 1, 2.5 is none
+};
+// The code 1 to 8 that an answer names; nothing for an empty answer, a
+// non-number or any other number.
+std::optional<int> code(const QString &answer, Match match);
 }

@@ -58,7 +58,7 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snap
 
     if (input.textMode) {
         m_small.printText(input.glyph);
-        if (input.shrink || input.largeShown)
+        if (input.shrink || input.printLarge)
             m_large.printText(input.glyph);
         if (input.shrink)
             m_small.shrinkCopy(m_large.snapshot());

@@ -21,9 +21,9 @@ struct CompositionInput
     bool bold = true;
     bool shrink = false; // text mode: cells come from the large rendering
     bool textMode = true;
-    // Whether anyone sees the large canvas; text mode leaves it blank when
-    // not, unless shrinking.
-    bool largeShown = true;
+    // Text mode: print the glyph on the large canvas too, for whoever shows
+    // it; the art needs it only when shrinking.
+    bool printLarge = true;
 };
 
 // Renders the glyph (or takes the drawing) and turns the cell grid into text

@@ -4,11 +4,10 @@
 #include "picturearea.h"
 
 #include "fonts.h"
-#include "twips.h"
 
 Canvas PictureArea::canvas()
 {
-    Canvas area(Size, toTwips(Size.width()), toTwips(Size.height()));
+    Canvas area(Size, Size.width(), Size.height());
     area.setFont(Fonts::pictureFont());
     area.setLinePitch(Fonts::PictureLinePitch);
     return area;

@@ -10,11 +10,11 @@
 // The image view's picture area, which the art is printed into.
 namespace PictureArea {
 
-// The drawable area inside the area's sunken border, in pixels.
+// The picture's size in pixels.
 inline constexpr QSize Size{261, 237};
 
-// A blank area of that size, with the font and line pitch the art is printed
-// in and twips as its units.
+// A blank picture of that size, with the font and line pitch the art is
+// printed in and pixels as its units.
 Canvas canvas();
 
 }

@@ -4,6 +4,7 @@
 #include "form1.h"
 
 #include "appicon.h"
+#include "artdefaults.h"
 #include "canvasview.h"
 #include "fonts.h"
 #include "frmabout.h"
@@ -109,17 +110,17 @@ void Form1::buildLayout()
     Label1 = place<QLabel>(Frame1, "Label1", twips(120, 280, 1095, 255));
     Label1->setText(QStringLiteral("图形字—―→"));
     Text2 = place<QLineEdit>(Frame1, "Text2", twips(1200, 260, 255, 270));
-    Text2->setText(QStringLiteral("顶"));
+    Text2->setText(ArtDefaults::Glyph);
     Label2 = place<QLabel>(Frame1, "Label2", twips(120, 540, 1095, 255));
     Label2->setText(QStringLiteral("前景字—―→"));
     Label3 = place<QLabel>(Frame1, "Label3", twips(120, 800, 1095, 255));
     Label3->setText(QStringLiteral("背景字—―→"));
     Label3->setToolTip(RecommendSpaces);
     Text3 = place<QLineEdit>(Frame1, "Text3", twips(1200, 760, 255, 270));
-    Text3->setText(QStringLiteral("▓"));
+    Text3->setText(ArtDefaults::Background);
     Text3->setToolTip(RecommendSpaces);
     Text4 = place<QLineEdit>(Frame1, "Text4", twips(1200, 520, 255, 270));
-    Text4->setText(QStringLiteral("顶"));
+    Text4->setText(ArtDefaults::Glyph);
     for (QLineEdit *box : {Text2, Text3, Text4}) {
         box->setTextMargins(0, 0, 0, 0);
         box->setMaxLength(std::numeric_limits<int>::max());  // the boxes take any length

@@ -5,6 +5,7 @@
 // and the caption; removing the working files.
 #include "form1.h"
 
+#include "artdefaults.h"
 #include "dialogs.h"
 #include "files.h"
 #include "scaffold.h"
@@ -48,7 +49,7 @@ void Form1::Form_Load()
     });
 
     Combo1->addItems(QFontDatabase::families());
-    Combo1->setEditText(QStringLiteral("幼圆"));
+    Combo1->setEditText(ArtDefaults::FontName);
 
     QString shown = m_usageCount;
     if (shown.size() > MaxCountShown)
@@ -63,9 +64,7 @@ void Form1::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    WorkFiles::remove(WorkFiles::Snapshot);
-    WorkFiles::remove(WorkFiles::CharList);
-    WorkFiles::remove(WorkFiles::Remembered);
+    WorkFiles::removeScratch();
     // Another run may have counted since this one started: the count is read
     // again and stored under the lock, so that every run counts. It is written
     // whole or not at all: the old one survives a failed write.
@@ -76,7 +75,6 @@ void Form1::Form_Unload()
         const std::optional<QString> now = TextFile::readFirstLine(countFile);
         stored = TextFile::writeLines(countFile, {TextFile::numberLine(nextCount(now.value_or(m_usageCount)))}, &why);
     });
-    WorkFiles::remove(WorkFiles::Tips);
     if (!stored)
         Dialogs::message(this, QStringLiteral("无法保存使用次数“%1”：%2").arg(QDir::toNativeSeparators(countFile), why),
                          QStringLiteral("错误提示"), QMessageBox::Warning);

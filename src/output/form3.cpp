@@ -3,6 +3,7 @@
 
 #include "form3.h"
 
+#include "artdefaults.h"
 #include "artsource.h"
 #include "canvasview.h"
 #include "colorcodes.h"
@@ -96,9 +97,10 @@ QImage Form3::loadPicture(QWidget *parent, const QList<Files::Entry> &files)
 
 std::optional<QColor> Form3::askTextColor(QWidget *parent)
 {
+    // White, unlike the printout's default: text over a photo.
     const QString answer = Dialogs::prompt(parent, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
                                            QStringLiteral("1"));
-    if (const auto code = ColorCodes::exact(answer))
+    if (const auto code = ColorCodes::code(answer, ColorCodes::Match::Exact))
         return ColorCodes::color(*code);
     return std::nullopt;
 }
@@ -126,16 +128,14 @@ void Form3::Command1_Click()
 void Form3::Command2_Click()
 {
     const QString back = Dialogs::prompt(this, QStringLiteral("请设置图片背景色"), ColorCodes::prompt(),
-                                         QStringLiteral("1"));
-    if (const auto code = ColorCodes::rounded(back))
-        if (const auto color = ColorCodes::color(*code))
-            m_area.setBackColor(*color);
+                                         QString::number(ArtDefaults::BackColourCode));
+    if (const auto code = ColorCodes::code(back, ColorCodes::Match::Rounded))
+        m_area.setBackColor(*ColorCodes::color(*code));
 
     const QString text = Dialogs::prompt(this, QStringLiteral("请设置文字颜色"), ColorCodes::prompt(),
-                                         QStringLiteral("6"));
-    if (const auto code = ColorCodes::rounded(text))
-        if (const auto color = ColorCodes::color(*code))
-            m_area.setForeColor(*color);
+                                         QString::number(ArtDefaults::TextColourCode));
+    if (const auto code = ColorCodes::code(text, ColorCodes::Match::Rounded))
+        m_area.setForeColor(*ColorCodes::color(*code));
 
     m_area.printText(m_windows.source().art());
 }

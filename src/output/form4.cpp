@@ -3,6 +3,7 @@
 
 #include "form4.h"
 
+#include "artdefaults.h"
 #include "artsource.h"
 #include "desktop.h"
 #include "dialogs.h"
@@ -92,11 +93,8 @@ void Form4::Command1_Click()
 
     QString why;
     const bool saved =
-        picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", png ? -1 : JpegQuality, &why)
-                : TextFile::writeBytes(file,
-                                       TextFile::encode(m_art.art() + QStringLiteral("\r\n"),
-                                                        TextFile::Fallback::Utf8WithBom),
-                                       &why);
+        picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", ArtDefaults::quality(png ? "PNG" : "JPG"), &why)
+                : TextFile::writeBytes(file, TextFile::encode(m_art.art() + QStringLiteral("\r\n")), &why);
     if (!saved) {
         Dialogs::message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(file), why),
                          QStringLiteral("保存失败"), QMessageBox::Warning);

@@ -22,7 +22,6 @@ class Form4 : public QWidget
 public:
     static inline const QString TextCaption = QStringLiteral("保存为TXT文本文件");
     static inline const QString PictureCaption = QStringLiteral("保存图像");
-    static constexpr int JpegQuality = 95;
 
     // Gives the picture to save at the moment the user saves it.
     using PictureSource = std::function<QImage()>;

@@ -6,7 +6,6 @@
 #include "form2.h"
 #include "frmabout.h"
 #include "testenv.h"
-#include "textfile.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -54,7 +53,7 @@ private slots:
         const QString file = env.workFile(QStringLiteral("Tessellon的使用技巧.txt"));
         const QByteArray bytes = TestEnv::readAll(file);
         QCOMPARE(bytes.count("\r\n"), 10);
-        QVERIFY(bytes.contains(TextFile::encodeGbk(QStringLiteral("“幼圆”＋“粗体”"))));
+        QVERIFY(bytes.contains(QStringLiteral("“幼圆”＋“粗体”").toUtf8()));
         QCOMPARE(env.opened(), (QStringList{file, file}));
         QVERIFY(about->isVisible());
 

@@ -3,9 +3,11 @@
 
 // tessellon --print: the real program, run with no display, against the art
 // and the picture that the windows make from the same inputs.
+#include "artdefaults.h"
 #include "canvasview.h"
 #include "form1.h"
 #include "form3.h"
+#include "imagefiles.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -144,6 +146,7 @@ private slots:
         QTest::addColumn<QString>("colours");  // background and text, as the image view is answered
         QTest::newRow("PNG, default colours") << "art.png" << "1,6";
         QTest::newRow("PNG, black on yellow") << "art.PNG" << "5,8";
+        QTest::newRow("JPEG, the window's quality") << "art.jpg" << "1,6";
     }
 
     void picture()
@@ -167,6 +170,10 @@ private slots:
         const QImage expected = view->picture().convertToFormat(QImage::Format_RGB32);
         view->close();
 
+        if (name.endsWith(QStringLiteral(".jpg"))) {  // the bytes the save window writes
+            QCOMPARE(TestEnv::readAll(file(name)), ImageFiles::encode(expected, "JPG", ArtDefaults::quality("JPG")));
+            return;
+        }
         const QImage written = QImageReader(file(name)).read().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(written, expected);  // all 21 rows, as the image view prints them
     }

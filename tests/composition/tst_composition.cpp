@@ -7,7 +7,7 @@
 #include "padhistory.h"
 #include "padpicture.h"
 #include "snapshotfile.h"
-#include "testenv.h"
+#include "testhome.h"
 
 #include <QDir>
 #include <QPainter>
@@ -32,7 +32,7 @@ class TestComposition : public QObject
 {
     Q_OBJECT
 private:
-    std::unique_ptr<TestEnv> env;
+    std::unique_ptr<TestHome> env;
     Canvas small = Geometry.smallCanvas();
     Canvas large = Geometry.largeCanvas();
     CompositionInput input;
@@ -54,7 +54,7 @@ private:
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnv>();
+        env = std::make_unique<TestHome>();
         small = Geometry.smallCanvas();
         large = Geometry.largeCanvas();
         workFile = env->home() + QStringLiteral("/qbx.jpg");
@@ -119,7 +119,7 @@ private slots:
         QStringList expected = blankGrid();
         expected[4] = QStringLiteral("..#####..............");
         QCOMPARE(compose(), grid(expected));
-        QVERIFY(TestEnv::readAll(workFile).startsWith("BM"));
+        QVERIFY(TestHome::readAll(workFile).startsWith("BM"));
         // The drawing stays: the next run, reading the file back, sees it again.
         QCOMPARE(compose(), grid(expected));
         // Without the working file the drawing is kept in memory alone.
@@ -206,7 +206,7 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(Failure, failure);
         if (failure == Failure::WorkFile) {
-            TestEnv::writeAll(env->home() + QStringLiteral("/blocker"), "x");
+            TestHome::writeAll(env->home() + QStringLiteral("/blocker"), "x");
             workFile = env->home() + QStringLiteral("/blocker/qbx.jpg");
         }
         input.foreground = input.background = cell;

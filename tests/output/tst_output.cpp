@@ -11,7 +11,6 @@
 #include "outputwindows.h"
 #include "picturearea.h"
 #include "testenv.h"
-#include "textfile.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,6 +19,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTest>
 #include <cstdio>
 
@@ -148,11 +148,11 @@ private slots:
         folder(saveWindow())->setPath(docs);
         press(saveWindow(), "Command1");  // named after the glyph
         const QString file = docs + QStringLiteral("/顶.txt");
-        const QByteArray gbk = TextFile::encodeGbk(art.text) + "\r\n";
-        QCOMPARE(TestEnv::readAll(file), gbk);
+        const QByteArray first = art.text.toUtf8() + "\r\n";  // the system's encoding, no byte-order mark
+        QCOMPARE(TestEnv::readAll(file), first);
         QCOMPARE(env->opened(), QStringList{file});
         QTRY_VERIFY(!saveWindow());
-        QCOMPARE(remembered(), TextFile::encodeGbk(docs + QStringLiteral("/\r\n")));
+        QCOMPARE(remembered(), (docs + QStringLiteral("/\r\n")).toUtf8());
 
         // A name that would leave the folder is refused with a message; the window stays.
         art.text = QStringLiteral("😀▓\r\n");
@@ -166,14 +166,14 @@ private slots:
         QVERIFY(saveWindow()->isVisible());
 
         // Saved again under the same name: replaced only when the user agrees, and Enter saves as the
-        // button does. An emoji has no GBK code: the file is UTF-8 with a byte-order mark.
+        // button does.
         saveWindow()->findChild<QLineEdit *>("Text1")->setText(QStringLiteral("顶"));
         Modal::press(QStringLiteral("否(&N)"));
         press(saveWindow(), "Command1");
-        QCOMPARE(TestEnv::readAll(file), gbk);
+        QCOMPARE(TestEnv::readAll(file), first);
         Modal::press(QStringLiteral("是(&Y)"));
         QTest::keyClick(saveWindow()->findChild<QLineEdit *>("Text1"), Qt::Key_Return);
-        QCOMPARE(TestEnv::readAll(file), "\xEF\xBB\xBF" + (art.text + QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(TestEnv::readAll(file), (art.text + QStringLiteral("\r\n")).toUtf8());
     }
 
     void savesUnderTheTypedName_data()
@@ -289,7 +289,7 @@ private slots:
         QCOMPARE(inkBands(area().image(), 0).size(), 21);  // the whole art over the picture
         QCOMPARE(area().backgroundPicture(), area().image());  // flattened, keeping the text position
         QVERIFY(area().textPosition().y() > 200);
-        QCOMPARE(remembered(), TextFile::encodeGbk(env->home() + QStringLiteral("/\r\n")));
+        QCOMPARE(remembered(), (env->home() + QStringLiteral("/\r\n")).toUtf8());
 
         // A second picture replaces the first, stretched over the whole area.
         art.text.clear();
@@ -308,7 +308,7 @@ private slots:
         // Named in GBK bytes, as old archives unpack.
         writePicture(env->home() + QStringLiteral("/wide.bmp"), Qt::red, Qt::blue);
         const QByteArray home = QFile::encodeName(env->home());
-        const QByteArray gbkName = home + '/' + TextFile::encodeGbk(QStringLiteral("顶.bmp"));
+        const QByteArray gbkName = home + '/' + QStringEncoder("GBK").encode(QStringLiteral("顶.bmp"));
         QCOMPARE(::rename(home + "/wide.bmp", gbkName), 0);
         windows->showImageView();
         view()->close();

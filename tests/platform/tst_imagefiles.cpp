@@ -2,22 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "imagefiles.h"
-#include "testenv.h"
-#include "textfile.h"
+#include "testhome.h"
 
 #include <QTest>
 
-class TestTextFile : public QObject
+class TestImageFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void gbkBytes()
-    {
-        bool lossless = false;
-        QCOMPARE(TextFile::encodeGbk(QStringLiteral("顶▓☆"), &lossless).toHex(' '), QByteArray("b6 a5 a8 88 a1 ee"));
-        QVERIFY(lossless);
-    }
-
     // The header alone decides: what would take too long or too much memory
     // to decode is refused before decoding starts.
     void pictureHeaders_data()
@@ -37,9 +29,9 @@ private slots:
         QFETCH(QByteArray, format);
         QFETCH(int, side);
         QFETCH(bool, read);
-        TestEnv env;
+        TestHome env;
         const QString path = env.home() + QStringLiteral("/p");
-        TestEnv::writeAll(path, TestEnv::pictureClaiming(format, side));
+        TestHome::writeAll(path, TestHome::pictureClaiming(format, side));
         QString why;
         const QImage image = ImageFiles::load(path, &why, QSize(26, 24));
         QCOMPARE(image.size(), read ? QSize(26, 24) : QSize(0, 0));
@@ -47,5 +39,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextFile)
-#include "tst_textfile.moc"
+QTEST_MAIN(TestImageFiles)
+#include "tst_imagefiles.moc"

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "files.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
+
+// The one checked write: it replaces a regular file whole or not at all, and
+// never writes through or over anything else at the name.
+class TestFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void write_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");  // empty: written
+        QTest::newRow("new file") << "none" << "";
+        QTest::newRow("replaced file") << "file" << "";
+        QTest::newRow("symbolic link") << "link" << "不是普通文件";
+        QTest::newRow("FIFO") << "fifo" << "不是普通文件";
+        QTest::newRow("folder") << "folder" << "不是普通文件";
+        QTest::newRow("missing folder") << "nofolder" << qt_error_string(ENOENT);
+        QTest::newRow("full disk") << "full" << qt_error_string(ENOSPC);
+    }
+
+    void write()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TestHome env;
+        const QString folder = env.home() + QStringLiteral("/d"), target = env.home() + QStringLiteral("/target");
+        QString path = folder + QStringLiteral("/顶.txt");
+        QDir().mkpath(folder);
+        TestHome::writeAll(target, "old");
+        std::unique_ptr<FullDisk> full;
+        if (kind == QLatin1String("file"))
+            TestHome::writeAll(path, "old");
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(target, path));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("nofolder"))
+            path = env.home() + QStringLiteral("/no/顶.txt");
+        else if (kind == QLatin1String("full"))
+            full = std::make_unique<FullDisk>(folder, QMap<QString, QByteArray>{{QStringLiteral("顶.txt"), "old"}});
+
+        const auto entries = [&folder] {
+            return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        QString why;
+        QCOMPARE(Files::write(path, "new", &why), reason.isEmpty());
+        QVERIFY2(why.contains(reason), qPrintable(why));
+        if (reason.isEmpty()) {
+            QCOMPARE(TestHome::readAll(path), QByteArray("new"));
+        } else {
+            QCOMPARE(TestHome::readAll(kind == QLatin1String("full") ? path : target), QByteArray("old"));
+            QCOMPARE(entries(), before);  // no temporary file left behind
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"

@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "testhome.h"
+
+#include "files.h"
+#include "fonts.h"
+
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QtEndian>
+#include <algorithm>
+#include <sys/mount.h>
+#include <unistd.h>
+
+TestHome::TestHome() : m_oldHome(qgetenv("HOME"))
+{
+    qputenv("HOME", m_dir.path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        Fonts::install();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+    }
+}
+
+TestHome::~TestHome()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("HOME", m_oldHome);
+}
+
+QByteArray TestHome::readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestHome::writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+bool TestHome::chinese(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'\u4E00' && c <= u'\u9FFF'; });
+}
+
+QByteArray TestHome::pictureClaiming(const QByteArray &format, int side)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == "BMP" ? "BMP" : "JPG");
+    writer.setProgressiveScanWrite(format == "progressive");
+    writer.write(image);
+    QByteArray bytes = buffer.data();
+    if (format == "BMP") {
+        qToLittleEndian<qint32>(side, bytes.data() + 18);
+        qToLittleEndian<qint32>(side, bytes.data() + 22);
+    } else {
+        const qsizetype frame = bytes.indexOf(format == "progressive" ? "\xFF\xC2" : "\xFF\xC0");
+        qToBigEndian<quint16>(side, bytes.data() + frame + 5);
+        qToBigEndian<quint16>(side, bytes.data() + frame + 7);
+    }
+    return bytes;
+}
+
+int TestHome::count(const QImage &image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
+{
+    QDir().mkpath(folder);
+    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=64k") == 0;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        TestHome::writeAll(folder + QLatin1Char('/') + it.key(), it.value());
+    if (m_mounted) {
+        QFile filler(folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray page(4096, 'x');
+        while (filler.write(page) == page.size()) {
+        }
+    } else {
+        Files::simulateFullDisk(folder);
+    }
+    qInfo("full disk: %s", m_mounted ? "a full tmpfs" : "simulated (no tmpfs: not root or mount refused)");
+}
+
+FullDisk::~FullDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    Files::simulateFullDisk(QString());
+}
+
