@@ -13,6 +13,7 @@
 #include "scaffold.h"
 #include "workfiles.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -180,6 +181,12 @@ void Form1::connectHandlers()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Text1->document(), &QTextDocument::contentsChange, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    // The output box's own menu, with the alignment check at its end.
+    m_alignmentCheck = new QAction(QStringLiteral("对齐检查(&A)…"), Text1);
+    m_alignmentCheck->setObjectName(QStringLiteral("alignmentCheck"));
+    connect(m_alignmentCheck, &QAction::triggered, this, &Form1::showAlignmentCheck);
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this, &Form1::Text1_ContextMenu);
     for (QLineEdit *box : {Text2, Text3, Text4}) {
         connect(box, &QLineEdit::returnPressed, this, &Form1::Command1_Click);
         box->installEventFilter(this);

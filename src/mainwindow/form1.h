@@ -26,6 +26,7 @@ class QTextEdit;
 class CanvasView;
 class OutputWindows;
 class frmAbout;
+class AlignmentWindow;
 
 // The main window: input boxes, font, canvases, the composed art and the
 // commands that work with it.
@@ -63,6 +64,9 @@ private slots:
     void Picture2_FilesDropped(const QStringList &paths);
     void Picture2_Undo();
     void Picture2_Redo();
+    void Text1_ContextMenu(const QPoint &position);
+    void showAlignmentCheck();
+    void Alignment_Replace(bool background, const QString &text);
 
 private:
     void buildLayout();
@@ -117,4 +121,6 @@ private:
     bool m_unloaded = false;
     std::unique_ptr<OutputWindows> m_outputs;
     QPointer<frmAbout> m_about;
+    QAction *m_alignmentCheck = nullptr;
+    QPointer<AlignmentWindow> m_alignment;
 };

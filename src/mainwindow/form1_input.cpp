@@ -4,6 +4,7 @@
 // The input boxes, the drawing pad and its modes, and the commands.
 #include "form1.h"
 
+#include "alignmentwindow.h"
 #include "canvasview.h"
 #include "desktop.h"
 #include "dialogs.h"
@@ -15,6 +16,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -155,4 +157,34 @@ void Form1::Command5_Click()
 void Form1::Command6_Click()
 {
     close();
+}
+
+void Form1::Text1_ContextMenu(const QPoint &position)
+{
+    QMenu *menu = Text1->createStandardContextMenu(position);
+    menu->addSeparator();
+    menu->addAction(m_alignmentCheck);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(Text1->viewport()->mapToGlobal(position));
+}
+
+// The check of the texts the next composition takes; a replacement goes into
+// its box and the art is composed again with it.
+void Form1::showAlignmentCheck()
+{
+    if (!m_alignment) {
+        m_alignment = new AlignmentWindow(this);
+        connect(m_alignment, &AlignmentWindow::replacementChosen, this, &Form1::Alignment_Replace);
+    }
+    m_alignment->check(Text4->text(), Text3->text());
+    m_alignment->show();
+    m_alignment->raise();
+    m_alignment->activateWindow();
+}
+
+void Form1::Alignment_Replace(bool background, const QString &text)
+{
+    (background ? Text3 : Text4)->setText(text);
+    Command1_Click();
+    m_alignment->check(Text4->text(), Text3->text());
 }

@@ -3,6 +3,7 @@
 
 // The main window: start-up and shutdown, composition, the input boxes, the special-character list, the
 // drawing pad, copy and exit; with bad count files, working files that cannot be written and huge pastes.
+#include "alignmentwindow.h"
 #include "canvas.h"
 #include "canvasview.h"
 #include "folderlist.h"
@@ -19,7 +20,9 @@
 #include <QDir>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -267,6 +270,43 @@ private slots:
         QCOMPARE(box->textCursor().selectedText().size(), form->art().size() - 21);
         QCOMPARE(QApplication::focusWidget(), get("Text3"));
         QCOMPARE(box->verticalScrollBar()->value(), 0);
+    }
+
+    // The output box's menu opens the alignment check beside the window; a
+    // replacement it offers goes into its box and the art is composed again.
+    void alignmentCheck()
+    {
+        click("Command1");
+        auto *box = get<QTextEdit>("Text1");
+        const QRect place = box->geometry();
+        emit box->customContextMenuRequested(QPoint(10, 10));
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QVERIFY(menu->actions().size() > 2);  // the box's own actions stay
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("对齐检查(&A)…"));
+        menu->actions().last()->trigger();
+        menu->close();
+
+        auto *check = TestEnv::window<AlignmentWindow>();
+        QVERIFY(check && check->isVisible() && !check->isModal());
+        auto verdicts = [check] {
+            QString marks;
+            for (auto *label : check->findChildren<QLabel *>())
+                if (label->isVisible() && (label->text() == "✓" || label->text() == "✗"))
+                    marks += label->text();
+            return marks;
+        };
+        QCOMPARE(verdicts(), QStringLiteral("✗✓✓✓"));  // terminal, wide terminal, Noto, WenQuanYi
+        QPushButton *fix = nullptr;
+        for (auto *button : check->findChildren<QPushButton *>())
+            if (button->isVisible() && button->text() == QStringLiteral("背景字“\u3000”"))
+                fix = button;
+        QVERIFY(fix);
+        fix->click();
+        QCOMPARE(get<QLineEdit>("Text3")->text(), QStringLiteral("\u3000"));
+        QVERIFY(form->art().contains(QStringLiteral("\u3000")) && !form->art().contains(QStringLiteral("▓")));
+        QTRY_COMPARE(verdicts(), QStringLiteral("✓✓✓✓"));
+        QCOMPARE(box->geometry(), place);
     }
 
     void pastedLinesKeepThePitch()

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "alignmentwindow.h"
+
+#include "alignmentcheck.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+AlignmentWindow::AlignmentWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("对齐检查"));
+    auto *layout = new QVBoxLayout(this);
+    m_heading = new QLabel(this);
+    m_heading->setWordWrap(true);
+    layout->addWidget(m_heading);
+    m_rows = new QWidget(this);
+    layout->addWidget(m_rows);
+    auto *note = new QLabel(QStringLiteral("终端按列计宽；字体按 %1 像素的字号计宽，相差不到半个像素即算对齐。")
+                                .arg(AlignmentCheck::FontPixels),
+                            this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+}
+
+void AlignmentWindow::check(const QString &foreground, const QString &background)
+{
+    m_heading->setText(QStringLiteral("前景字“%1”和背景字“%2”在各处显示的宽度：").arg(foreground, background));
+    // The rows are laid out afresh for every check.
+    auto *rows = new QWidget(this);
+    auto *grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const QStringList heads = {QStringLiteral("目标"), QStringLiteral("前景字"), QStringLiteral("背景字"),
+                               QStringLiteral("对齐")};
+    for (int column = 0; column < heads.size(); ++column)
+        grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(heads[column]), rows), 0, column);
+
+    const AlignmentCheck alignment(foreground, background);
+    int line = 1;
+    for (const AlignmentCheck::Row &row : alignment.rows()) {
+        grid->addWidget(new QLabel(row.target.label, rows), line, 0);
+        if (!row.installed) {
+            grid->addWidget(new QLabel(QStringLiteral("字体未安装，无法检查"), rows), line++, 1, 1, 3);
+            continue;
+        }
+        grid->addWidget(new QLabel(row.width(row.foreground), rows), line, 1);
+        grid->addWidget(new QLabel(row.width(row.background), rows), line, 2);
+        grid->addWidget(new QLabel(row.aligned ? QStringLiteral("✓") : QStringLiteral("✗"), rows), line++, 3);
+
+        QList<QPair<bool, QString>> fixes;
+        for (const QString &text : alignment.backgroundFixes(row))
+            fixes.append({true, text});
+        for (const QString &text : alignment.foregroundFixes(row))
+            fixes.append({false, text});
+        if (fixes.isEmpty())
+            continue;
+        auto *offers = new QHBoxLayout;
+        offers->addWidget(new QLabel(QStringLiteral("改用："), rows));
+        for (const auto &[inBackground, text] : fixes) {
+            auto *button = new QPushButton(
+                (inBackground ? QStringLiteral("背景字“%1”") : QStringLiteral("前景字“%1”")).arg(text), rows);
+            button->setAutoDefault(false);
+            connect(button, &QPushButton::clicked, this,
+                    [this, inBackground, text] { emit replacementChosen(inBackground, text); });
+            offers->addWidget(button);
+        }
+        offers->addStretch();
+        grid->addLayout(offers, line++, 0, 1, 4);
+    }
+    layout()->replaceWidget(m_rows, rows);
+    m_rows->hide();
+    m_rows->deleteLater();  // its button may be the one being clicked
+    m_rows = rows;
+    adjustSize();
+}
