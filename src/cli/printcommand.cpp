@@ -4,6 +4,7 @@
 #include "printcommand.h"
 
 #include "artdefaults.h"
+#include "celltext.h"
 #include "colorcodes.h"
 #include "composer.h"
 #include "imagefiles.h"
@@ -84,6 +85,10 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         QString glyph = utf8.decode(line);
         if (m_first && glyph.startsWith(QChar(0xFEFF)))
             glyph.remove(0, 1);
+        if (const QString why = CellText::refusal(glyph, CellText::Box::Glyph); !why.isEmpty()) {
+            fail(why);
+            return 2;  // as the same text given as an argument
+        }
         if (!printGlyph(glyph))
             return 1;
     }

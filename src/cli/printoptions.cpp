@@ -3,6 +3,7 @@
 
 #include "printoptions.h"
 
+#include "celltext.h"
 #include "colorcodes.h"
 
 #include <QCommandLineParser>
@@ -82,6 +83,16 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
         options.foreground = parser.value(fg);
     if (parser.isSet(bg))
         options.background = parser.value(bg);
+    // Refused before anything is composed, as the main window refuses its boxes' texts.
+    using CellText::Box;
+    QList<std::tuple<QString, Box, QString>> texts = {{options.background, Box::Background, QStringLiteral("--bg：")}};
+    if (options.foreground)
+        texts.append({*options.foreground, Box::Foreground, QStringLiteral("--fg：")});
+    for (const QString &glyph : std::as_const(options.glyphs))
+        texts.append({glyph, Box::Glyph, QString()});
+    for (const auto &[text, box, option] : std::as_const(texts))
+        if (const QString why = CellText::refusal(text, box); !why.isEmpty())
+            return usageError(option + why);
     options.bold = !parser.isSet(noBold);
     options.shrink = parser.isSet(shrink);
     options.crlf = parser.isSet(crlf);

@@ -4,6 +4,7 @@
 #include "composer.h"
 
 #include "canvas.h"
+#include "celltext.h"
 #include "fonts.h"
 #include "layoutcost.h"
 #include "snapshotfile.h"
@@ -20,6 +21,20 @@ Composer::Result fileFailure(const SnapshotFile &file, const QString &why)
 Composer::Composer(Canvas &small, Canvas &large, GridGeometry geometry)
     : m_small(small), m_large(large), m_geometry(geometry)
 {
+}
+
+QString Composer::refusal(const CompositionInput &input)
+{
+    using CellText::Box;
+    // The glyph is drawn in text mode only.
+    const QString none;
+    const std::pair<const QString &, Box> boxes[] = {{input.textMode ? input.glyph : none, Box::Glyph},
+                                                     {input.foreground, Box::Foreground},
+                                                     {input.background, Box::Background}};
+    for (const auto &[text, box] : boxes)
+        if (QString why = CellText::refusal(text, box); !why.isEmpty())
+            return why;
+    return {};
 }
 
 qint64 Composer::artCost(const CompositionInput &input) const
@@ -40,6 +55,8 @@ qint64 Composer::artCost(const CompositionInput &input) const
 Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snapshot,
                                const StartSink &started, const RowSink &rowDone)
 {
+    if (QString why = refusal(input); !why.isEmpty())
+        return {Failure::BadText, why};
     if (artCost(input) > MaxArtCost)
         return {Failure::TooLarge, {}};
 

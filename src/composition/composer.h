@@ -36,11 +36,11 @@ public:
     // refused before anything is drawn.
     static constexpr qint64 MaxArtCost = 1'000'000;
 
-    enum class Failure { None, WorkFile, TooLarge };
+    enum class Failure { None, WorkFile, TooLarge, BadText };
     struct Result
     {
         Failure failure = Failure::None;
-        QString detail;  // the file and the system's reason for WorkFile
+        QString detail;  // the file and the system's reason for WorkFile; what is wrong for BadText
     };
 
     // Called once the rendering is done, before the first row.
@@ -55,6 +55,10 @@ public:
     // the drawing is kept in memory only and no file is touched.
     Result run(const CompositionInput &input, SnapshotFile *snapshot, const StartSink &started,
                const RowSink &rowDone);
+
+    // Why a box's text cannot be composed (CellText::refusal), for the first
+    // box that is wrong; empty when all are right.
+    static QString refusal(const CompositionInput &input);
 
     // What the art costs to lay out, at most: every row as if it took the
     // costlier of the cell texts, with every kind of seam between cells.

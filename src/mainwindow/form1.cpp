@@ -6,6 +6,7 @@
 #include "appicon.h"
 #include "artdefaults.h"
 #include "canvasview.h"
+#include "celltext.h"
 #include "fonts.h"
 #include "frmabout.h"
 #include "gridgeometry.h"
@@ -25,7 +26,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <limits>
 
 using Scaffold::place;
 
@@ -124,7 +124,7 @@ void Form1::buildLayout()
     Text4->setText(ArtDefaults::Glyph);
     for (QLineEdit *box : {Text2, Text3, Text4}) {
         box->setTextMargins(0, 0, 0, 0);
-        box->setMaxLength(std::numeric_limits<int>::max());  // the boxes take any length
+        box->setMaxLength(CellText::MaxLength);
     }
 
     Picture2 = place<CanvasView>(Frame1, "Picture2", twips(1560, 240, 1695, 1695));

@@ -52,6 +52,9 @@ void Form1::Command1_Click()
     case Composer::Failure::WorkFile:
         showCompositionFailure(QStringLiteral("无法读写工作文件%1").arg(result.detail));
         break;
+    case Composer::Failure::BadText:
+        showCompositionFailure(result.detail);
+        break;
     case Composer::Failure::TooLarge:
         showCompositionFailure(QStringLiteral("前景字或背景字太长或太复杂（如大量组合符号、左右书写方向混排），"
                                               "拼出的文字排版太慢，请缩短后再试。"));

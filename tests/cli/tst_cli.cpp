@@ -192,6 +192,11 @@ private slots:
         QTest::newRow("picture of no known type") << "--picture a.gif 顶" << 2 << "a.gif" << false;
         QTest::newRow("unreadable picture") << "--from-picture missing.png" << 1 << "missing.png" << false;
         QTest::newRow("unwritable picture") << "--picture no/such/folder/a.png 顶" << 1 << "a.png" << true;
+        // Texts that would break a row of the art; "<" gives standard input.
+        QTest::newRow("tab in --fg") << "--fg a\tb 顶" << 2 << "前景字" << false;
+        QTest::newRow("line separator in --bg") << "--bg \u2028 顶" << 2 << "背景字" << false;
+        QTest::newRow("next line in a glyph") << "a\u0085b" << 2 << "图形字" << false;
+        QTest::newRow("tab in a line of standard input") << "< 顶\t永" << 2 << "图形字" << false;
     }
 
     void errors()
@@ -200,7 +205,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, named);
         QFETCH(bool, printed);
-        const Run cli = run(arguments.split(QLatin1Char(' ')));
+        const Run cli = arguments.startsWith(u'<') ? run({}, arguments.mid(2).toUtf8())
+                                                   : run(arguments.split(QLatin1Char(' ')));
         QCOMPARE(cli.status, status);
         QCOMPARE(cli.out.isEmpty(), !printed);
         const QString message = QString::fromUtf8(cli.err);

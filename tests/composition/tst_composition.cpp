@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The canvas and the composition: strokes, pictures and whole runs.
+#include "celltext.h"
 #include "composer.h"
 #include "gridgeometry.h"
 #include "padhistory.h"
@@ -199,6 +200,7 @@ private slots:
         QTest::newRow("letter + 223 marks") << QLatin1Char('a') + mark.repeated(223) << Failure::TooLarge;
         QTest::newRow("70 marks, no letter") << mark.repeated(70) << Failure::TooLarge;
         QTest::newRow("61 direction pairs") << QStringLiteral("a\u05D0").repeated(61) << Failure::TooLarge;
+        QTest::newRow("a tab") << QStringLiteral("a\tb") << Failure::BadText;
     }
 
     void refusals()
@@ -216,6 +218,47 @@ private slots:
         QCOMPARE(art.isEmpty(), failure != Failure::None);
         if (failure == Failure::WorkFile)
             QVERIFY(result.detail.contains(QStringLiteral("qbx.jpg")));
+    }
+
+    // Ordinary text of any script goes into a box; what would break a row of
+    // the art, or is longer than a box takes, is refused naming the box.
+    void boxTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        const QString plain(CellText::MaxLength, u'x');
+        QTest::newRow("Chinese and symbols") << QStringLiteral("顶▓☆　") << true;
+        QTest::newRow("marks, joiners, emoji") << QStringLiteral("e\u0301\u200D\U0001F600\u202Ba") << true;
+        QTest::newRow("right to left") << QStringLiteral("\u05D0\u0628") << true;
+        QTest::newRow("as long as a box takes") << plain << true;
+        QTest::newRow("longer") << plain + u'x' << false;
+        QTest::newRow("tab") << QStringLiteral("\t") << false;
+        QTest::newRow("line feed") << QStringLiteral("a\nb") << false;
+        QTest::newRow("carriage return") << QStringLiteral("\r") << false;
+        QTest::newRow("next line U+0085") << QStringLiteral("\u0085") << false;
+        QTest::newRow("line separator") << QStringLiteral("\u2028") << false;
+        QTest::newRow("paragraph separator") << QStringLiteral("\u2029") << false;
+        QTest::newRow("NUL") << QString(QChar(0)) << false;
+        QTest::newRow("DEL") << QStringLiteral("\x7F") << false;
+        QTest::newRow("noncharacter") << QStringLiteral("\uFDD0") << false;
+    }
+
+    void boxTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        using CellText::Box;
+        for (const Box box : {Box::Glyph, Box::Foreground, Box::Background}) {
+            const QString why = CellText::refusal(text, box);
+            QCOMPARE(why.isEmpty(), accepted);
+            QVERIFY(accepted || why.startsWith(CellText::name(box)));
+        }
+        // The glyph counts in text mode only.
+        input.glyph = text;
+        input.textMode = false;
+        QVERIFY(Composer::refusal(input).isEmpty());
+        input.textMode = true;
+        QCOMPARE(Composer::refusal(input).isEmpty(), accepted);
     }
 };
 
