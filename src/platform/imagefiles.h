@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // Reading and writing picture files.
 namespace ImageFiles
@@ -19,13 +20,21 @@ QByteArray encode(const QImage &image, const char *format, int quality = -1, QSt
 bool save(const QImage &image, const QString &path, const char *format,
           int quality = -1, QString *error = nullptr);
 
-// Reads a picture, recognising its format by its content. With a valid
+// The file-name suffixes of the picture formats load() reads here, lower
+// case without the dot ("jpg", "png"…): JPEG, GIF, BMP, ICO and PNG, and WebP
+// where Qt's plugin for it is installed.
+QStringList readableSuffixes();
+
+// Reads a picture, recognising its format by its content; only the formats
+// of readableSuffixes() are read. EXIF orientation is honoured: size and
+// aspect apply to the picture as it stands. With a valid
 // size the picture comes back at exactly that size, decoded straight to it
 // where the format allows, so large photos stay cheap. With
 // Qt::KeepAspectRatio it comes back as large as fits in that size instead,
 // with its own proportions. The header is checked first: a picture whose
 // decoding would take more than about half a second or 256 MiB is refused,
-// with the reason, before anything is decoded. Only regular files are read
+// with the reason, before anything is decoded: the file's size, its pixels,
+// every scan of a JPEG and the ancillary chunks of a PNG are weighed. Only regular files are read
 // (links followed); nothing ever blocks.
 QImage load(const QString &path, QString *error = nullptr, QSize size = {},
             Qt::AspectRatioMode aspect = Qt::IgnoreAspectRatio);

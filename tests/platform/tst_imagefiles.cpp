@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "hostilepictures.h"
 #include "imagefiles.h"
 #include "testhome.h"
 
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTest>
 
 class TestImageFiles : public QObject
@@ -36,6 +40,82 @@ private slots:
         const QImage image = ImageFiles::load(path, &why, QSize(26, 24));
         QCOMPARE(image.size(), read ? QSize(26, 24) : QSize(0, 0));
         QVERIFY(read || why.contains(QStringLiteral("图片太大")));
+    }
+
+    // Small files that claim a lot are refused before decoding; ordinary
+    // ones of the listed formats are read.
+    void pictureFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("refusal");  // part of the reason; none when read
+        auto encoded = [](const char *format) {
+            QImage image(64, 48, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter(&buffer, format).write(image);
+            return buffer.data();
+        };
+        for (const char *format : {"png", "jpeg", "gif", "bmp", "ico", "webp"})
+            if (QImageWriter::supportedImageFormats().contains(format))
+                QTest::newRow(format) << encoded(format) << QString();
+        QTest::newRow("TIFF, not listed") << encoded("tiff") << QStringLiteral("不是可以识别的图片文件");
+        QTest::newRow("SVG") << HostilePictures::svg(10) << QStringLiteral("不是可以识别的图片文件");
+        QTest::newRow("SVGZ") << HostilePictures::svg(10, true) << QStringLiteral("不是可以识别的图片文件");
+        QTest::newRow("PNG with a small text") << HostilePictures::pngWithText(1000) << QString();
+        QTest::newRow("PNG with a 16 MB compressed text")
+            << HostilePictures::pngWithText(16 << 20, "zTXt") << QStringLiteral("附带的数据");
+        QTest::newRow("progressive JPEG, 5 scans more") << HostilePictures::repeatedScans(QSize(64, 64), 5) << QString();
+        QTest::newRow("progressive JPEG claiming 4000×4000, 100 scans more")
+            << HostilePictures::repeatedScans(QSize(64, 64), 100, QSize(4000, 4000)) << QStringLiteral("扫描");
+    }
+
+    void pictureFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, refusal);
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/p");
+        TestHome::writeAll(path, bytes);
+        QString why;
+        const QImage image = ImageFiles::load(path, &why, QSize(26, 24));
+        QCOMPARE(image.isNull(), !refusal.isEmpty());
+        QVERIFY2(why.contains(refusal), qPrintable(why));
+    }
+
+    // A file larger than any picture the budget allows is refused unread.
+    void hugeFile()
+    {
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/huge.png");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(HostilePictures::pngWithText(10));
+        QVERIFY(file.resize(1LL << 30));  // sparse: claims a gigabyte, takes nothing
+        file.close();
+        QString why;
+        QVERIFY(ImageFiles::load(path, &why).isNull());
+        QVERIFY2(why.contains(QStringLiteral("太大")), qPrintable(why));
+    }
+
+    // A photo taken sideways carries its orientation; it comes back standing,
+    // whole or scaled, as the pad takes it too.
+    void exifOrientation()
+    {
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/photo.jpg");
+        QImage photo(80, 40, QImage::Format_RGB32);
+        photo.fill(Qt::white);
+        QPainter(&photo).fillRect(0, 0, 20, 40, Qt::black);  // the left quarter black
+        QImageWriter writer(path, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(photo));
+        const QImage whole = ImageFiles::load(path);
+        QCOMPARE(whole.size(), QSize(40, 80));
+        QVERIFY(qGray(whole.pixel(20, 5)) < 64 && qGray(whole.pixel(20, 75)) > 192);  // black on top
+        const QImage scaled = ImageFiles::load(path, nullptr, QSize(30, 30), Qt::KeepAspectRatio);
+        QCOMPARE(scaled.size(), QSize(15, 30));
+        QVERIFY(qGray(scaled.pixel(7, 2)) < 64 && qGray(scaled.pixel(7, 28)) > 192);
     }
 };
 
