@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Reading pictures of every kind the program is offered, ordinary and
+// hostile, as the picture combination (straight to the picture area) and the
+// drawing pad read them: whether each is read or refused, the median
+// processor time and the rise of the peak memory. The ordinary ones are the
+// largest of their kind the budget accepts; every figure should stay well
+// under a second and 256 MiB.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_pictures [runs]
+#include "gridgeometry.h"
+#include "hostilepictures.h"
+#include "imagefiles.h"
+#include "measure.h"
+#include "padpicture.h"
+#include "picturearea.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+// A noisy picture (the costliest to compress and to decode) in that format.
+QByteArray picture(QSize size, const char *format, bool progressive = false)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(6);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = random.generate();
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return buffer.data();
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    QTemporaryDir dir;
+    const QSize pad = GridGeometry().largeCanvas().size();
+    const QSize big(3400, 3400), photo(6000, 4000);
+
+    const struct { const char *name; std::function<QByteArray()> make; } kinds[] = {
+        {"JPEG 6000x4000", [&] { return picture(photo, "jpeg"); }},
+        {"JPEG progressive 6000x4000", [&] { return picture(photo, "jpeg", true); }},
+        {"JPEG progressive +300 scans", [] { return HostilePictures::repeatedScans(QSize(1000, 1000), 300); }},
+        {"JPEG progressive +20000 scans", [] { return HostilePictures::repeatedScans(QSize(600, 600), 20000); }},
+        {"JPEG 600x600 +2000 scans", [] { return HostilePictures::repeatedScans(QSize(600, 600), 2000); }},
+        {"JPEG 16x16 +200000 scans", [] { return HostilePictures::repeatedScans(QSize(16, 16), 200000); }},
+        {"PNG 3400x3400", [&] { return picture(big, "png"); }},
+        {"PNG 1x1 + 6 MB text", [] { return HostilePictures::pngWithText(6 << 20); }},
+        {"PNG 1x1 + 200 MB text", [] { return HostilePictures::pngWithText(200 << 20); }},
+        {"PNG 1x1 + 256 MB zTXt", [] { return HostilePictures::pngWithText(256 << 20, "zTXt"); }},
+        {"BMP 3400x3400", [&] { return picture(big, "bmp"); }},
+        {"GIF 3400x3400", [&] { return HostilePictures::gif(big); }},
+        {"ICO 256x256", [&] { return picture(QSize(256, 256), "ico"); }},
+        {"WebP 3400x3400", [&] { return picture(big, "webp"); }},
+        {"SVG 1.45 MB", [] { return HostilePictures::svg(30000); }},
+        {"SVGZ", [] { return HostilePictures::svg(300000, true); }},
+    };
+    std::printf("readable: %s; median of %d runs\n", qPrintable(ImageFiles::readableSuffixes().join(u' ')), runs);
+    std::printf("%-30s %8s %9s %17s %17s\n", "picture", "KiB", "", "picture area", "drawing pad");
+    for (const auto &kind : kinds) {
+        const QString path = dir.filePath(QStringLiteral("picture"));
+        {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(kind.make());
+        }
+        QString why;
+        const bool read = !ImageFiles::load(path, &why, PictureArea::Size).isNull();
+        const Cost area = Measure::of(runs, [&] { ImageFiles::load(path, nullptr, PictureArea::Size); });
+        const Cost drawing = Measure::of(runs, [&] { PadPicture::fromFile(path, pad, nullptr); });
+        std::printf("%-30s %8lld %9s %6.0f ms %3.0f MiB %6.0f ms %3.0f MiB  %s\n", kind.name,
+                    QFileInfo(path).size() >> 10, read ? "read" : "refused", area.cpuMs, area.peakMiB, drawing.cpuMs,
+                    drawing.peakMiB, qPrintable(why));
+        std::fflush(stdout);
+    }
+    return 0;
+}
