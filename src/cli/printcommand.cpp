@@ -3,6 +3,7 @@
 
 #include "printcommand.h"
 
+#include "alignmentcheck.h"
 #include "artdefaults.h"
 #include "celltext.h"
 #include "colorcodes.h"
@@ -10,9 +11,11 @@
 #include "imagefiles.h"
 #include "padpicture.h"
 #include "picturearea.h"
+#include "terminal.h"
 
 #include <QDir>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -65,7 +68,7 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
             return 1;
         }
         m_large.setBackgroundPicture(drawing);
-        return print(input) ? 0 : 1;
+        return print(input) ? status() : 1;
     }
 
     auto printGlyph = [this, &input](const QString &glyph) {
@@ -77,7 +80,7 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         for (const QString &glyph : m_options.glyphs)
             if (!printGlyph(glyph))
                 return 1;
-        return 0;
+        return status();
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QByteArray line;
@@ -96,11 +99,13 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         fail(QStringLiteral("无法读取标准输入：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return 1;
     }
-    return 0;
+    return status();
 }
 
 bool PrintCommand::print(const CompositionInput &input)
 {
+    if (m_options.check)
+        return checkAlignment(input);
     QString art;
     const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text = m_first ? QString() : lineEnd;  // one empty line between arts
@@ -115,10 +120,9 @@ bool PrintCommand::print(const CompositionInput &input)
     if (result.failure != Composer::Failure::None)
         return fail(result.detail);
     m_first = false;
-    const QByteArray bytes = text.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())
-        || std::fflush(m_out) != 0)
-        return fail(QStringLiteral("无法写出到标准输出：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    if (!writeOut(text))
+        return false;
+    warnOfMisalignment(input);
     return m_options.picture.isEmpty() || writePicture(art);
 }
 
@@ -134,10 +138,69 @@ bool PrintCommand::writePicture(const QString &art)
     return true;
 }
 
+// The table of every target (and of the one asked for), one per art.
+bool PrintCommand::checkAlignment(const CompositionInput &input)
+{
+    const AlignmentCheck check(input.foreground, input.background);
+    const AlignmentCheck::Target target = AlignmentCheck::target(m_options.target);
+    const AlignmentCheck::Row row = check.check(target);
+    if (!row.installed)
+        return fail(QStringLiteral("字体“%1”没有安装，无法检查对齐；--target 可以是 terminal、terminal-wide "
+                                   "或已安装的字体名。")
+                        .arg(m_options.target));
+    QList<AlignmentCheck::Target> targets = AlignmentCheck::targets();
+    if (std::none_of(targets.cbegin(), targets.cend(), [&](const auto &t) { return t.name == target.name; }))
+        targets << target;
+    const QString text = (m_first ? QString() : QStringLiteral("\n")) + check.table(targets);
+    m_first = false;
+    if (!writeOut(text))
+        return false;
+    m_misaligned = m_misaligned || !row.aligned;
+    return true;
+}
+
+// Once per run, when a terminal shows the art just printed skewed.
+void PrintCommand::warnOfMisalignment(const CompositionInput &input)
+{
+    if (m_warned || !Terminal::isTerminal(m_out))
+        return;
+    const AlignmentCheck check(input.foreground, input.background);
+    const AlignmentCheck::Row row = check.check(AlignmentCheck::target(AlignmentCheck::defaultTarget()));
+    if (row.aligned)
+        return;
+    m_warned = true;
+    QString message = QStringLiteral("注意：前景字“%1”占 %2 列，背景字“%3”占 %4 列，终端里的图形会歪斜")
+                          .arg(input.foreground)
+                          .arg(row.foreground)
+                          .arg(input.background)
+                          .arg(row.background);
+    const QStringList background = check.backgroundFixes(row);
+    const QStringList foreground = check.foregroundFixes(row);
+    if (!background.isEmpty())
+        message += QStringLiteral("；可改用 %1").arg(AlignmentCheck::option(QStringLiteral("bg"), background.first()));
+    else if (!foreground.isEmpty())
+        message += QStringLiteral("；可改用 %1").arg(AlignmentCheck::option(QStringLiteral("fg"), foreground.first()));
+    say(message + QStringLiteral("。"));
+}
+
+bool PrintCommand::writeOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())
+        || std::fflush(m_out) != 0)
+        return fail(QStringLiteral("无法写出到标准输出：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return true;
+}
+
 bool PrintCommand::fail(const QString &message)
+{
+    say(message);
+    return false;
+}
+
+void PrintCommand::say(const QString &message)
 {
     const QByteArray bytes = QStringLiteral("tessellon：%1\n").arg(message).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
     std::fflush(m_err);
-    return false;
 }

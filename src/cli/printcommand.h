@@ -19,12 +19,18 @@ class PrintCommand
 {
 public:
     explicit PrintCommand(const PrintOptions &options);
-    // The exit status: 0, or 1 after a failure reported on standard error.
+    // The exit status: 0, 1 after a failure reported on standard error, or 3
+    // when --check finds art that does not line up in its target.
     int run(FILE *in, FILE *out, FILE *err);
 
 private:
     bool print(const CompositionInput &input);
+    bool checkAlignment(const CompositionInput &input);
+    void warnOfMisalignment(const CompositionInput &input);
+    int status() const { return m_misaligned ? 3 : 0; }
+    bool writeOut(const QString &text);
     bool fail(const QString &message);
+    void say(const QString &message);
     bool writePicture(const QString &art);
 
     const PrintOptions &m_options;
@@ -33,4 +39,6 @@ private:
     FILE *m_out = nullptr;
     FILE *m_err = nullptr;
     bool m_first = true;
+    bool m_misaligned = false;  // in --check's target
+    bool m_warned = false;      // of art that a terminal shows skewed
 };

@@ -57,7 +57,14 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
                                      QStringLiteral("图片的背景色和文字颜色代号（默认：1,6）：%1")
                                          .arg(ColorCodes::prompt().section(QStringLiteral("\r\n"), 1)),
                                      QStringLiteral("背景色,文字色"));
-    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours});
+    const QCommandLineOption check(QStringLiteral("check"),
+                                   QStringLiteral("不拼字，列出前景字和背景字在终端和常用中文字体里的宽度；"
+                                                  "在 --target 里排不齐时退出状态为 3"));
+    const QCommandLineOption target(QStringLiteral("target"),
+                                    QStringLiteral("--check 判定用的目标：terminal、terminal-wide 或字体名（默认：%1）")
+                                        .arg(AlignmentCheck::defaultTarget()),
+                                    QStringLiteral("目标"));
+    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours, check, target});
     parser.addPositionalArgument(QStringLiteral("图形字"), QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取"),
                                  QStringLiteral("[图形字...]"));
 
@@ -133,5 +140,12 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
         options.backCode = *back;
         options.textCode = *text;
     }
+    options.check = parser.isSet(check);
+    if (parser.isSet(target) && !options.check)
+        return usageError(QStringLiteral("--target 须与 --check 一起使用。"));
+    if (parser.isSet(target))
+        options.target = parser.value(target);
+    if (options.check && parser.isSet(picture))
+        return usageError(QStringLiteral("--check 只检查宽度，不拼字，不能与 --picture 一起使用。"));
     return options;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "alignmentcheck.h"
 #include "artdefaults.h"
 #include "gridgeometry.h"
 
@@ -30,6 +31,8 @@ struct PrintOptions
     QByteArray pictureFormat;
     int backCode = ArtDefaults::BackColourCode;
     int textCode = ArtDefaults::TextColourCode;
+    bool check = false;  // the alignment table instead of the art
+    QString target = AlignmentCheck::defaultTarget();  // where the art must line up for --check to pass
 
     // The arguments include the program's name first, as main() gets them.
     static PrintOptions parse(const QStringList &arguments);

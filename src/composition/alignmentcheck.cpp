@@ -3,6 +3,8 @@
 
 #include "alignmentcheck.h"
 
+#include "artdefaults.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <cmath>
@@ -116,9 +118,9 @@ QStringList AlignmentCheck::backgroundFixes(const Row &row) const
 {
     if (!row.installed || row.aligned)
         return {};
-    return fixes({QStringLiteral("\u3000"), QStringLiteral("  "), QStringLiteral(" "), QStringLiteral("▓▓"),
-                  fullWidth(m_background),
-                  m_background + m_background},
+    const QString doubled = ArtDefaults::Background + ArtDefaults::Background;
+    return fixes({QStringLiteral("\u3000"), QStringLiteral("  "), QStringLiteral(" "), doubled,
+                  fullWidth(m_background), m_background + m_background},
                  m_background, row.foreground, row.target);
 }
 

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -57,7 +59,8 @@ private:
     std::unique_ptr<TestEnv> env;
 
     // No display variable and a fresh HOME: the command must manage alone.
-    Run run(const QStringList &arguments, const QByteArray &input = {})
+    // In a terminal, standard output and error both go to it: run.out holds both.
+    Run run(const QStringList &arguments, const QByteArray &input = {}, bool terminal = false)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
@@ -67,7 +70,14 @@ private:
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(env->home());  // relative names land there
-        process.start(QStringLiteral(TESSELLON_PROGRAM), QStringList{QStringLiteral("--print")} + arguments);
+        QStringList command = QStringList{QStringLiteral(TESSELLON_PROGRAM), QStringLiteral("--print")} + arguments;
+        if (terminal) {
+            for (QString &word : command)
+                word = QLatin1Char('\'') + word + QLatin1Char('\'');
+            command = QStringList{QStringLiteral("script"), QStringLiteral("-qec"), command.join(' '),
+                                  QStringLiteral("/dev/null")};
+        }
+        process.start(command.takeFirst(), command);
         process.write(input);
         process.closeWriteChannel();
         const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
@@ -197,6 +207,57 @@ private slots:
         QTest::newRow("line separator in --bg") << "--bg \u2028 顶" << 2 << "背景字" << false;
         QTest::newRow("next line in a glyph") << "a\u0085b" << 2 << "图形字" << false;
         QTest::newRow("tab in a line of standard input") << "< 顶\t永" << 2 << "图形字" << false;
+        QTest::newRow("target without check") << "--target terminal 顶" << 2 << "--target" << false;
+        QTest::newRow("check of a missing font") << "--check --target NoSuchFont 顶" << 1 << "NoSuchFont" << false;
+    }
+
+    // --check prints the widths everywhere instead of the art, and fails in
+    // its target when the two texts differ in width there.
+    void alignmentCheck_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("verdicts");  // in the table's order
+        QTest::newRow("default art") << QStringList{"--check", "顶"} << 3 << "✗✓✓✓";
+        QTest::newRow("ideographic space") << QStringList{"--check", "--bg", "\u3000", "顶"} << 0 << "✓✓✓✓";
+        QTest::newRow("wide terminal") << QStringList{"--check", "--target", "terminal-wide", "顶"} << 0 << "✗✓✓✓";
+        QTest::newRow("Chinese font") << QStringList{"--check", "--target", "Noto Sans CJK SC", "顶"} << 0 << "✗✓✓✓";
+        QTest::newRow("two spaces in a font") << QStringList{"--check", "--bg", "  ", "--target", "WenQuanYi Zen Hei", "顶"}
+                                              << 3 << "✓✓✗✗";
+        QTest::newRow("two arts, one skewed") << QStringList{"--check", "--bg", " ", "顶", "A"} << 3
+                                              << "✗✗✗✗✓✓✗✗";
+        QTest::newRow("another font") << QStringList{"--check", "--target", "DejaVu Sans", "顶"} << 3 << "✗✓✓✓✗";
+    }
+    void alignmentCheck()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, verdicts);
+        const Run cli = run(arguments);
+        QCOMPARE(cli.status, status);
+        QCOMPARE(cli.err, QByteArray());
+        QString marks = QString::fromUtf8(cli.out);
+        marks.remove(QRegularExpression(QStringLiteral("[^✓✗]")));
+        QCOMPARE(marks, verdicts);
+    }
+
+    // Art that a terminal shows skewed is printed all the same, with one
+    // line of warning and its mend; into a file or a pipe, nothing is said.
+    void terminalWarning()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("script")).isEmpty())
+            QSKIP("script (util-linux) is needed to give the program a terminal");
+        const Run piped = run({QStringLiteral("顶"), QStringLiteral("永")});
+        QCOMPARE(piped.err, QByteArray());
+        const Run shown = run({QStringLiteral("顶"), QStringLiteral("永")}, {}, true);
+        QCOMPARE(shown.status, 0);
+        const QStringList lines = QString::fromUtf8(shown.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2 * 21 + 1);
+        const QStringList warnings = lines.filter(QStringLiteral("tessellon："));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(QStringLiteral("“▓”")) && warnings[0].contains(QStringLiteral("--bg '\u3000'")),
+                 qPrintable(warnings[0]));
+        QCOMPARE(run({QStringLiteral("--bg"), QStringLiteral("\u3000"), QStringLiteral("顶")}, {}, true).out.count("tessellon"), 0);
     }
 
     void errors()

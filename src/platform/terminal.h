@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cstdio>
+
+// What a standard stream is connected to.
+namespace Terminal
+{
+// True when the stream goes to a terminal (a console on Windows), not into a
+// file or a pipe.
+bool isTerminal(FILE *stream);
+}
