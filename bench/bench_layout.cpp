@@ -18,6 +18,8 @@
 #include "measure.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -82,7 +84,7 @@ int main(int argc, char *argv[])
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
             box->accept();
     });
-    closer.start(0);
+    closer.start(10);
     auto click = [](QPushButton *button) {
         return [button] {
             button->click();
@@ -107,6 +109,31 @@ int main(int argc, char *argv[])
             std::printf(" %6.0f ms %3.0f MiB", copied.cpuMs, copied.peakMiB);
         }
         std::printf("\n");
+        std::fflush(stdout);
+    }
+
+    // A box filled to its length with what costs most to lay out: pasting it,
+    // and the program idle while the cursor blinks in it.
+    std::printf("\n%-26s %6s %13s %13s\n", "box full of", "chars", "paste", "idle, focused");
+    closer.stop();
+    auto *box = form.findChild<QLineEdit *>(QStringLiteral("Text3"));
+    form.activateWindow();
+    box->setFocus();
+    for (const auto &kind : kinds) {
+        const QString text = (kind.head + kind.unit.repeated(CellText::MaxLength)).left(CellText::MaxLength);
+        QGuiApplication::clipboard()->setText(text);
+        box->clear();
+        const Cost pasted = Measure::of(runs, [box] {
+            box->clear();
+            box->paste();
+            QApplication::processEvents();
+        });
+        QEventLoop idle;
+        QTimer::singleShot(2000, &idle, &QEventLoop::quit);
+        const double start = Measure::cpuMs();
+        idle.exec();
+        std::printf("%-26s %6lld %6.0f ms %3.0f MiB %10.1f %%\n", kind.name, qint64(box->text().size()), pasted.cpuMs,
+                    pasted.peakMiB, (Measure::cpuMs() - start) / 20);
         std::fflush(stdout);
     }
     form.close();

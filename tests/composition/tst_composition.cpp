@@ -200,6 +200,11 @@ private slots:
         QTest::newRow("letter + 223 marks") << QLatin1Char('a') + mark.repeated(223) << Failure::TooLarge;
         QTest::newRow("70 marks, no letter") << mark.repeated(70) << Failure::TooLarge;
         QTest::newRow("61 direction pairs") << QStringLiteral("a\u05D0").repeated(61) << Failure::TooLarge;
+        // As long as the longest Latin cell, but far slower to lay out.
+        QTest::newRow("embeddings") << QStringLiteral("\u202Ba").repeated(1082) << Failure::TooLarge;
+        QTest::newRow("Hangul jamo") << QStringLiteral("\u1100\u1161\u11A8").repeated(721) << Failure::TooLarge;
+        QTest::newRow("object replacements") << QString(2164, QChar(0xFFFC)) << Failure::TooLarge;
+        QTest::newRow("emoji joined") << QStringLiteral("\U0001F468\u200D").repeated(721) << Failure::TooLarge;
         QTest::newRow("a tab") << QStringLiteral("a\tb") << Failure::BadText;
     }
 
