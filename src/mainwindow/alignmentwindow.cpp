@@ -12,6 +12,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// A text in quotes; blank ones, which would look alike, by what they are.
+QString shown(const QString &text)
+{
+    if (!text.trimmed().isEmpty())
+        return QStringLiteral("“%1”").arg(text);
+    if (text == QStringLiteral("\u3000"))
+        return QStringLiteral("全角空格");
+    if (!text.isEmpty() && text.count(QLatin1Char(' ')) == text.size())
+        return QStringLiteral("%1 个空格").arg(text.size());
+    return QStringLiteral("“%1”").arg(text);
+}
+}
+
 AlignmentWindow::AlignmentWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("对齐检查"));
@@ -34,7 +48,7 @@ AlignmentWindow::AlignmentWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void AlignmentWindow::check(const QString &foreground, const QString &background)
 {
-    m_heading->setText(QStringLiteral("前景字“%1”和背景字“%2”在各处显示的宽度：").arg(foreground, background));
+    m_heading->setText(QStringLiteral("前景字%1和背景字%2在各处显示的宽度：").arg(shown(foreground), shown(background)));
     // The rows are laid out afresh for every check.
     auto *rows = new QWidget(this);
     auto *grid = new QGridLayout(rows);
@@ -67,7 +81,7 @@ void AlignmentWindow::check(const QString &foreground, const QString &background
         offers->addWidget(new QLabel(QStringLiteral("改用："), rows));
         for (const auto &[inBackground, text] : fixes) {
             auto *button = new QPushButton(
-                (inBackground ? QStringLiteral("背景字“%1”") : QStringLiteral("前景字“%1”")).arg(text), rows);
+                (inBackground ? QStringLiteral("背景字改为%1") : QStringLiteral("前景字改为%1")).arg(shown(text)), rows);
             button->setAutoDefault(false);
             connect(button, &QPushButton::clicked, this,
                     [this, inBackground, text] { emit replacementChosen(inBackground, text); });

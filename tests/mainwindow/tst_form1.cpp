@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(verdicts(), QStringLiteral("✗✓✓✓"));  // terminal, wide terminal, Noto, WenQuanYi
         QPushButton *fix = nullptr;
         for (auto *button : check->findChildren<QPushButton *>())
-            if (button->isVisible() && button->text() == QStringLiteral("背景字“\u3000”"))
+            if (button->isVisible() && button->text() == QStringLiteral("背景字改为全角空格"))
                 fix = button;
         QVERIFY(fix);
         fix->click();
