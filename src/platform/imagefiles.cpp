@@ -206,7 +206,10 @@ bool affordable(QImageReader &reader, QSize full, const std::optional<JpegFrame>
         return false;
     }
     if (coefficients && ns + jpeg->scanCoefficients * ScanNsPerCoefficient + jpeg->scans * ScanNs > TimeBudgetNs) {
-        *why = QStringLiteral("图片的扫描遍数太多（%1 遍），解码太慢").arg(jpeg->scans);
+        *why = QStringLiteral("图片太大或扫描遍数太多（%1×%2 像素，%3 遍扫描），解码太慢")
+                   .arg(full.width())
+                   .arg(full.height())
+                   .arg(jpeg->scans);
         return false;
     }
     return true;
