@@ -21,10 +21,12 @@ QFont canvasFont(const QString &family, qreal pointSize, bool bold);
 // 楷体_GB2312, as the titles and the large buttons use it.
 QFont kaiti(qreal pointSize, bool bold);
 
-// The art as printed into a picture: 宋体 at 10 px, each double-byte
-// character 10 px wide and two spaces wide, its ink at most 9 px tall.
+// The art as printed into a picture: 宋体 at 11 px, widened so that each
+// double-byte character, and two spaces, is PictureCellWidth px wide: 21
+// cells span 252 of the picture area's 261 px. Its ink is at most 10 px tall.
 QFont pictureFont();
-// 21 rows of 11 px fit the 237 px picture area, with clear space between
+inline constexpr int PictureCellWidth = 12;
+// 21 rows of 11 px fit the 237 px picture area with a clear line between
 // rows and nothing of the last one cut off.
 inline constexpr int PictureLinePitch = 11;
 }

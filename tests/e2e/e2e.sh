@@ -154,7 +154,8 @@ check "save window in picture mode" test -n "$SAVE"
 click "$SAVE" $(middle 2760 840 2295 735)
 check "picture saved as JPEG" wait_for 10 test "$(head -c 3 "$USER_HOME/顶.jpg" 2> /dev/null | od -An -tx1 | tr -d ' ')" = "ffd8ff"
 check "saved picture opened" wait_for 10 grep -q "顶.jpg" "$WORK/opened"
-check "all 21 rows in the saved picture" test "$(ink_rows "$USER_HOME/顶.jpg" 261x237+0+0 230)" -eq 21
+# One clear line parts the rows; JPEG's halved colour resolution greys it to about 210-240.
+check "all 21 rows in the saved picture" test "$(ink_rows "$USER_HOME/顶.jpg" 261x237+0+0 200)" -eq 21
 check "folder remembered" test "$(cat "$DATA/qbx.ini" 2> /dev/null | tr -d '\r\n')" = "$USER_HOME/"
 
 # 4b. Ctrl+C in the image view: the picture goes to the clipboard as an image.

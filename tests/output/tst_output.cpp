@@ -127,7 +127,8 @@ private slots:
 
     void wholeArtInThePicture()
     {
-        // 21 rows of 21 cells with the tallest glyphs: a row cut at an edge would be shorter than the others.
+        // 21 rows of 21 cells with the tallest glyphs: a row cut at an edge would be shorter than the others,
+        // art in too small a font would leave a blank strip.
         art.text = (QStringLiteral("顶▓").repeated(10) + QStringLiteral("囧\r\n")).repeated(21);
         windows->showImageView();
         setColours(QStringLiteral("1"), QStringLiteral("6"));
@@ -135,8 +136,7 @@ private slots:
         QCOMPARE(rows.size(), 21);
         for (const QRect &row : rows)
             QCOMPARE(row.height(), rows[0].height());
-        const int cell = QFontMetrics(Fonts::pictureFont()).horizontalAdvance(QStringLiteral("囧"));
-        QVERIFY(rows[0].right() >= 20 * cell && rows[0].right() < PictureArea::Size.width() - 1);
+        QVERIFY(rows[0].width() >= 240 && rows[0].right() < PictureArea::Size.width() - 1);
     }
 
     void savesTextAndRemembersTheFolder()
