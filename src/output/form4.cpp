@@ -22,6 +22,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+// What a name typed in the save window still needs at its end: nothing when
+// it already ends in one of the mode's own extensions (any letter case), else
+// the mode's usual one. A picture may be a JPEG or, named so, a PNG.
+QString missingExtension(const QString &name, bool picture)
+{
+    static const QStringList pictureExtensions = {QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
+                                                  QStringLiteral(".png")};
+    static const QStringList textExtensions = {QStringLiteral(".txt")};
+    const QStringList &own = picture ? pictureExtensions : textExtensions;
+    for (const QString &extension : own)
+        if (name.endsWith(extension, Qt::CaseInsensitive))
+            return {};
+    return own.first();
+}
+}
+
 Form4::Form4(const ArtSource &art) : m_art(art)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -85,9 +102,9 @@ void Form4::Command1_Click()
     const QString prefix = Drives::prefix(Dir1->path());
     const QString name = Text1->text();
     const bool picture = bool(m_picture);
-    // A picture named *.png is kept lossless, under its name as typed.
+    // A picture named *.png is kept lossless.
     const bool png = picture && name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    const QString file = prefix + name + (png ? QString() : picture ? QStringLiteral(".jpg") : QStringLiteral(".txt"));
+    const QString file = prefix + name + missingExtension(name, picture);
     if (!confirmTarget(name, file))
         return;
 
