@@ -10,6 +10,7 @@
 #include "folderlist.h"
 #include "fonts.h"
 #include "form3.h"
+#include "imagefiles.h"
 #include "rememberedfolder.h"
 #include "scaffold.h"
 
@@ -21,9 +22,6 @@
 namespace {
 constexpr int NativeNameRole = Qt::UserRole;
 }
-
-const QStringList Form5::Patterns = {QStringLiteral("*.jpg"), QStringLiteral("*.ico"), QStringLiteral("*.gif"),
-                                     QStringLiteral("*.bmp")};
 
 Form5::Form5()
 {
@@ -61,10 +59,17 @@ void Form5::Form_Load()
 void Form5::Dir1_Change()
 {
     File1->clear();
-    // Name filters ignore letter case: PHOTO.JPG is a picture too. A name in
-    // GBK (from an old archive) is listed decoded and read by its own bytes.
+    // Every kind of picture the program reads. Name filters ignore letter
+    // case: PHOTO.JPG is a picture too. A name in GBK (from an old archive) is
+    // listed decoded and read by its own bytes.
+    static const QStringList patterns = [] {
+        QStringList all;
+        for (const QString &suffix : ImageFiles::readableSuffixes())
+            all << QStringLiteral("*.") + suffix;
+        return all;
+    }();
     for (const Files::Entry &entry : Files::regularFiles(Dir1->path())) {
-        if (!QDir::match(Patterns, entry.name))
+        if (!QDir::match(patterns, entry.name))
             continue;
         auto *item = new QListWidgetItem(entry.name, File1);
         item->setData(NativeNameRole, entry.native);

@@ -19,8 +19,6 @@ class Form5 : public QWidget
 {
     Q_OBJECT
 public:
-    static const QStringList Patterns;
-
     Form5();
 
 signals:
