@@ -15,6 +15,7 @@
 #include "workfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -49,6 +50,8 @@ Form1::Form1(QWidget *parent)
 // working files that other windows wrote after the shutdown step go too.
 Form1::~Form1()
 {
+    // The focus moves while the controls go: nothing of this window follows it any more.
+    disconnect(qApp, nullptr, this, nullptr);
     WorkFiles::removeScratch();
 }
 

@@ -10,11 +10,13 @@
 #include "padpicture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTextEdit>
 
 namespace {
 // The platform's keys for the action, and the other common ones.
@@ -30,9 +32,9 @@ QList<QKeySequence> withAlternatives(QKeySequence::StandardKey key, const QList<
 
 void Form1::setUpPad()
 {
-    // The pad takes the keyboard focus when clicked or drawn on, never by Tab;
-    // its shortcuts work only while it has the focus, so the text boxes keep
-    // their own undo.
+    // The pad takes the keyboard focus when clicked or drawn on, never by Tab.
+    // Its undo and redo keys work wherever the focus is in the window but in a
+    // text box, which keeps its own undo: right after 拼字 too.
     Picture2->setFocusPolicy(Qt::ClickFocus);
     Picture2->setAcceptDrops(true);
 
@@ -44,9 +46,10 @@ void Form1::setUpPad()
         QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
     m_padRedo->setStatusTip(QStringLiteral("恢复绘图区刚撤销的一步"));
     for (QAction *action : {m_padUndo, m_padRedo}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         Picture2->addAction(action);
     }
+    connect(qApp, &QApplication::focusChanged, this, &Form1::updatePadActions);
     connect(m_padUndo, &QAction::triggered, this, &Form1::Picture2_Undo);
     connect(m_padRedo, &QAction::triggered, this, &Form1::Picture2_Redo);
     // Handled once the drop is over, so a message does not hold up the file
@@ -72,8 +75,11 @@ bool Form1::padContextMenu(QEvent *event)
 
 void Form1::updatePadActions()
 {
-    m_padUndo->setEnabled(m_padHistory.canUndo());
-    m_padRedo->setEnabled(m_padHistory.canRedo());
+    // A disabled action leaves its keys to the focused widget.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool inTextBox = qobject_cast<const QLineEdit *>(focus) || qobject_cast<const QTextEdit *>(focus);
+    m_padUndo->setEnabled(!inTextBox && m_padHistory.canUndo());
+    m_padRedo->setEnabled(!inTextBox && m_padHistory.canRedo());
 }
 
 void Form1::restorePad(const QImage &drawing)

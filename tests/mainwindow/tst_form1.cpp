@@ -414,7 +414,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("sameAsAfter");  // the step whose pad (and art) comes back; -1: empty pad
-        auto steps = [](const char *list) { return QString::fromLatin1(list).split(QLatin1Char(',')); };
+        auto steps = [](const char *list) { return QString::fromUtf8(list).split(QLatin1Char(',')); };
         QTest::newRow("stroke, undo, compose") << steps("draw,stroke 5,compose,stroke 10,undo,compose") << 2;
         // The bar lies across the middle of the pad: the stroke goes along its top.
         QTest::newRow("undo twice after a drop and a stroke") << steps("drop,stroke 1,undo,undo") << -1;
@@ -424,6 +424,9 @@ private slots:
         QTest::newRow("nothing to undo after a mode switch") << steps("draw,stroke 5,text,draw,undo,redo") << 3;
         QTest::newRow("no step in text mode") << steps("stroke 5,compose,undo") << 1;
         QTest::newRow("a text box keeps its own undo") << steps("draw,stroke 5,stroke 10,box undo") << 2;
+        // The keys reach the pad from the button just clicked.
+        QTest::newRow("undo right after 拼字") << steps("draw,stroke 5,stroke 10,click 拼字,undo") << 1;
+        QTest::newRow("redo right after 拼字") << steps("draw,stroke 5,stroke 10,undo,click 拼字,redo") << 2;
     }
 
     void padHistory()
@@ -440,8 +443,12 @@ private slots:
             {QStringLiteral("stroke 10"), [&] { stroke(2, 8, 10); }},
             {QStringLiteral("drop"), [&] { drop(bar); }},
             {QStringLiteral("compose"), [&] { click("Command1"); }},
-            {QStringLiteral("undo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Z, Qt::ControlModifier); }},
-            {QStringLiteral("redo"), [&] { QTest::keyClick(get("Picture2"), Qt::Key_Y, Qt::ControlModifier); }},
+            {QStringLiteral("click 拼字"), [&] {
+                 QTest::mouseClick(get("Command1"), Qt::LeftButton);
+                 QCOMPARE(QApplication::focusWidget(), get("Command1"));
+             }},
+            {QStringLiteral("undo"), [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier); }},
+            {QStringLiteral("redo"), [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier); }},
             {QStringLiteral("box undo"), [&] {
                  text3->setFocus();
                  QTest::keyClicks(text3, QStringLiteral("ab"));
