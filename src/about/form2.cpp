@@ -25,7 +25,9 @@ constexpr int StepMilliseconds = 10;
 Form2::Form2()
 {
     Scaffold::setUp(this, "Form2", QStringLiteral("Tessellon启动画面"), Scaffold::Frame::Splash, QSize(6165, 2895));
+    // Black on white as designed, whatever the desktop's colours.
     Scaffold::setBackColor(this, Qt::white);
+    setTextColor(this, Qt::black);
     // Closing the splash hands over to the main window; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -160,6 +160,7 @@ void Form1::buildLayout()
     Check2->setCheckState(Qt::Checked);
 
     Picture3 = place<QLabel>(Frame1, "Picture3", twips(1200, 1700, 225, 225));
+    Picture3->setFont(Fonts::designed(QStringLiteral("宋体"), 10.5));
     Picture3->setPixmap(AppIcon::star());
     Picture3->setAlignment(Qt::AlignCenter);
     Scaffold::setBackColor(Picture3, Qt::white);

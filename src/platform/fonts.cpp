@@ -17,17 +17,23 @@ void Fonts::install()
     QFontDatabase::families();
 }
 
+QFont Fonts::designed(const QString &family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(qRound(points * 96 / 72));
+    font.setBold(bold);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 QFont Fonts::defaultFont()
 {
-    return QFont(QStringLiteral("宋体"), 9);
+    return designed(QStringLiteral("宋体"), 9);
 }
 
 QFont Fonts::kaiti(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("楷体_GB2312"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    return designed(QStringLiteral("楷体_GB2312"), pointSize, bold);
 }
 
 QFont Fonts::canvasFont(const QString &family, qreal pointSize, bool bold)

@@ -11,6 +11,10 @@
 namespace Fonts
 {
 void install();
+// The font a design names, whole: sized for the 96 dpi screen the twips of
+// the layout are counted at, every other property set too, so the control
+// takes nothing from the desktop's font, whatever the desktop sets.
+QFont designed(const QString &family, qreal points, bool bold = false);
 // 宋体 9 pt: every double-byte character exactly two spaces wide.
 QFont defaultFont();
 // The art in the output box is laid out at 宋体's own line pitch: its 21

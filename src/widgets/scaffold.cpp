@@ -4,6 +4,7 @@
 #include "scaffold.h"
 
 #include "appicon.h"
+#include "fonts.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,6 +17,7 @@ namespace Scaffold
 void setUp(QWidget *window, const char *name, const QString &title, Frame frame, QSize twipsSize)
 {
     window->setObjectName(QLatin1String(name));
+    window->setFont(Fonts::defaultFont());
     window->setWindowTitle(title);
     window->setWindowIcon(AppIcon::icon());
     const QSize size(twips(twipsSize.width()), twips(twipsSize.height()));
@@ -44,6 +46,13 @@ void centre(QWidget *window)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
+}
+
+void design(QWidget *control, const char *name, const QRect &geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    control->setFont(Fonts::defaultFont());
 }
 
 QLabel *label(QWidget *container, const char *name, const QRect &geometry, const QString &text)

@@ -25,20 +25,24 @@ enum class Frame {
     Splash,   // no frame, no task-bar entry, on top, never the focus
 };
 
-// Names the window, sets its caption, the program's icon and its frame, and
-// sizes its client area (fixed unless the frame is sizable).
+// Names the window, sets its caption, the program's icon, its frame and the
+// designed default font, and sizes its client area (fixed unless the frame
+// is sizable).
 void setUp(QWidget *window, const char *name, const QString &title, Frame frame, QSize twipsSize);
 // Puts the window in the middle of the primary screen.
 void centre(QWidget *window);
 
+// Names the control as designed, places it at geometry (pixels, from
+// twips()) and gives it the designed default font, whatever the desktop's.
+void design(QWidget *control, const char *name, const QRect &geometry);
+
 // A new W inside container (further constructor arguments after the
-// parent), named as designed and placed at geometry (pixels, from twips()).
+// parent), designed as design() does.
 template <typename W, typename... Args>
 W *place(QWidget *container, const char *name, const QRect &geometry, Args &&...args)
 {
     auto *w = new W(container, std::forward<Args>(args)...);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
+    design(w, name, geometry);
     return w;
 }
 
