@@ -1,6 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Tessellon开发组
 # SPDX-License-Identifier: GPL-3.0-or-later
 
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+    return()
+endif()
+
 # A Debian package: `cpack -G DEB` in the build folder.
 set(CPACK_PACKAGE_NAME "tessellon")
 set(CPACK_PACKAGE_VENDOR "Tessellon")

@@ -3,6 +3,7 @@
 
 #include "commandline.h"
 
+#include "console.h"
 #include "fonts.h"
 #include "printcommand.h"
 #include "printoptions.h"
@@ -86,15 +87,14 @@ bool CommandLine::requested(int argc, char *argv[])
 
 int CommandLine::run(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = Console::arguments(argc, argv);
+    Console::useUtf8();
 
     qInstallMessageHandler(criticalOnly);
     // Qt sees none of the arguments, and draws off screen: no display needed.
     char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char *qtArgv[] = {argv[0], platform, offscreen, nullptr};
+    QByteArray drawing(Console::drawingPlatform());
+    char *qtArgv[] = {argv[0], platform, drawing.data(), nullptr};
     int qtArgc = 3;
     QGuiApplication app(qtArgc, qtArgv);
     ParserTranslator translator;

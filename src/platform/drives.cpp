@@ -7,6 +7,28 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#ifdef Q_OS_WIN
+QStringList Drives::roots()
+{
+    // Every drive letter the system has, ready or not, as "C:/".
+    QStringList out;
+    for (const QFileInfo &drive : QDir::drives())
+        out << drive.absolutePath().toUpper();
+    out.sort();
+    return out;
+}
+
+QString Drives::rootOf(const QString &path)
+{
+    const QString clean = QDir::fromNativeSeparators(QDir::cleanPath(path));
+    for (const QString &root : roots())
+        if (clean.startsWith(root, Qt::CaseInsensitive) || clean.compare(root.chopped(1), Qt::CaseInsensitive) == 0)
+            return root;
+    // A network share or a drive that came since: the root of its path.
+    const QString root = QStorageInfo(path).rootPath();
+    return root.isEmpty() ? roots().value(0) : root;
+}
+#else
 QStringList Drives::roots()
 {
     QStringList out{QStringLiteral("/")};
@@ -35,6 +57,7 @@ QString Drives::rootOf(const QString &path)
     }
     return best;
 }
+#endif
 
 QString Drives::prefix(const QString &folder)
 {

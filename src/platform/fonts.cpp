@@ -6,11 +6,38 @@
 #include <QGuiApplication>
 #include <QFontDatabase>
 
+namespace {
+// A designed family, the names it goes by where it is installed (Windows
+// lists it under its English name outside Chinese systems), and the free
+// font with the same metrics that stands in where it is missing.
+struct Designed
+{
+    QString family;
+    QStringList otherNames;
+    QString standIn;
+};
+
+void substitute(const Designed &font)
+{
+    if (QFontDatabase::hasFamily(font.family))
+        return;
+    for (const QString &name : font.otherNames)
+        if (QFontDatabase::hasFamily(name))
+            return QFont::insertSubstitution(font.family, name);
+    QFont::insertSubstitution(font.family, font.standIn);
+}
+}
+
 void Fonts::install()
 {
-    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("WenQuanYi Zen Hei Mono"));
-    QFont::insertSubstitution(QStringLiteral("幼圆"), QStringLiteral("WenQuanYi Zen Hei"));
-    QFont::insertSubstitution(QStringLiteral("楷体_GB2312"), QStringLiteral("AR PL UKai CN"));
+    const Designed designed[] = {
+        {QStringLiteral("宋体"), {QStringLiteral("SimSun")}, QStringLiteral("WenQuanYi Zen Hei Mono")},
+        {QStringLiteral("幼圆"), {QStringLiteral("YouYuan")}, QStringLiteral("WenQuanYi Zen Hei")},
+        {QStringLiteral("楷体_GB2312"), {QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("楷体")},
+         QStringLiteral("AR PL UKai CN")},
+    };
+    for (const Designed &font : designed)
+        substitute(font);
     QGuiApplication::setFont(defaultFont());
     // Read the font list once, up front: the main window lists every family,
     // and resolving the first window's fonts is quicker with it in hand.

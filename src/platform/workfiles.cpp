@@ -10,8 +10,15 @@
 
 QString WorkFiles::folder()
 {
+#ifdef Q_OS_WIN
+    // %LOCALAPPDATA%\Tessellon: the user's own, never roamed.
+    const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    const QString dir = (local.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : local)
+                        + QStringLiteral("/Tessellon");
+#else
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                         + QStringLiteral("/Tessellon");
+#endif
     QDir().mkpath(dir);
     return dir;
 }
