@@ -4,6 +4,7 @@
 #include "testhome.h"
 
 #include "files.h"
+#include "diskfaults.h"
 #include "fonts.h"
 
 #include <QBuffer>
@@ -13,13 +14,13 @@
 #include <QImageWriter>
 #include <QtEndian>
 #include <algorithm>
-#include <sys/mount.h>
-#include <unistd.h>
 
 TestHome::TestHome() : m_oldHome(qgetenv("HOME"))
 {
     qputenv("HOME", m_dir.path().toLocal8Bit());
     qunsetenv("XDG_DATA_HOME");
+    // Windows keeps the working folder under %LOCALAPPDATA%: the same place.
+    qputenv("LOCALAPPDATA", QDir::toNativeSeparators(m_dir.path() + QStringLiteral("/.local/share")).toLocal8Bit());
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         Fonts::install();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
@@ -83,7 +84,7 @@ int TestHome::count(const QImage &image, QRgb colour)
 FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files) : m_folder(folder)
 {
     QDir().mkpath(folder);
-    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=64k") == 0;
+    m_mounted = DiskFaults::mount(folder);
     for (auto it = files.cbegin(); it != files.cend(); ++it)
         TestHome::writeAll(folder + QLatin1Char('/') + it.key(), it.value());
     if (m_mounted) {
@@ -101,7 +102,7 @@ FullDisk::FullDisk(const QString &folder, const QMap<QString, QByteArray> &files
 FullDisk::~FullDisk()
 {
     if (m_mounted)
-        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+        DiskFaults::unmount(m_folder);
     Files::simulateFullDisk(QString());
 }
 

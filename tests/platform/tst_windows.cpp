@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 Tessellon开发组
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "drives.h"
+#include "files.h"
+#include "testhome.h"
+#include "textfile.h"
+#include "workfiles.h"
+
+#include <QDir>
+#include <QTest>
+#include <qt_windows.h>
+
+// What only Windows has: drive letters, %LOCALAPPDATA%, the ANSI code page.
+class TestWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void drives()
+    {
+        const QStringList roots = Drives::roots();
+        QStringList letters;
+        for (const QFileInfo &drive : QDir::drives())
+            letters << drive.absolutePath().toUpper();
+        letters.sort();
+        QCOMPARE(roots, letters);
+        QVERIFY(roots.contains(QStringLiteral("C:/")));
+        QCOMPARE(Drives::rootOf(QStringLiteral("c:\\Users\\x")), QStringLiteral("C:/"));
+        QCOMPARE(Drives::rootOf(QStringLiteral("C:")), QStringLiteral("C:/"));
+    }
+
+    void workingFolder()
+    {
+        TestHome env;
+        const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+        QCOMPARE(WorkFiles::folder(), local + QStringLiteral("/Tessellon"));
+        QVERIFY(QFileInfo(WorkFiles::folder()).isDir());
+        QCOMPARE(QFileInfo(WorkFiles::path(WorkFiles::CountFile)).path(), WorkFiles::folder());
+    }
+
+    // A Chinese Windows writes text files in code page 936 (GBK).
+    void codePage936()
+    {
+        if (::GetACP() != 936)
+            QSKIP("not a Chinese system's code page (run with LC_ALL=zh_CN.UTF-8 under Wine)");
+        bool lossless = false;
+        QCOMPARE(TextFile::encode(QStringLiteral("顶▓☆"), &lossless), QByteArray::fromHex("b6a5a888a1ee"));
+        QVERIFY(lossless);
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/顶▓☆.txt");
+        QVERIFY(TextFile::writeLines(path, {QStringLiteral("顶▓☆")}));
+        QCOMPARE(TestHome::readAll(path), QByteArray::fromHex("b6a5a888a1ee0d0a"));
+        QCOMPARE(TextFile::readFirstLine(path), std::optional<QString>(QStringLiteral("顶▓☆")));
+    }
+
+    // The checked write replaces in one step and reads back through the
+    // system's own handles, Chinese names included.
+    void writeAndRead()
+    {
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/顶▓☆.bin");
+        QVERIFY(Files::write(path, "old"));
+        QVERIFY(Files::write(path, "new"));
+        QFile file;
+        QVERIFY(Files::openRegular(file, path, Files::Links::Refuse));
+        QCOMPARE(file.readAll(), QByteArray("new"));
+        const QList<Files::Entry> found = Files::regularFiles(env.home());
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].name, QStringLiteral("顶▓☆.bin"));
+        QString why;
+        QVERIFY(!Files::openRegular(file, env.home(), Files::Links::Follow, &why));
+        QVERIFY2(why.contains(QStringLiteral("不是普通文件")), qPrintable(why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWindows)
+#include "tst_windows.moc"
