@@ -9,9 +9,12 @@
 # checkout, else one built once with ../shared/qt6-mingw-recipe into
 # ~/.cache/tessellon (about 50 minutes on 2 cores).
 source "$(dirname "$0")/common.sh"
-PACKAGES=(g++-mingw-w64-x86-64-posix nsis wine64 xvfb xauth imagemagick cmake make
+PACKAGES=(g++-mingw-w64-x86-64-posix nsis wine64 xvfb xauth imagemagick cmake make locales
           qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai)
 install_missing
+# Wine takes the code page from the locale's name (zh_CN: 936) and maps file
+# names through the locale's character set, which must be UTF-8.
+locale -a | grep -qi '^zh_CN.utf8$' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tessellon"
 SHARED=$(cd "$ROOT/.." && pwd)/shared

@@ -40,8 +40,8 @@ private slots:
         std::unique_ptr<FullDisk> full;
         if (kind == QLatin1String("file"))
             TestHome::writeAll(path, "old");
-        if (kind == QLatin1String("link"))
-            QVERIFY(SpecialFile::make(SpecialFile::Link, path, target));
+        if (kind == QLatin1String("link") && !SpecialFile::make(SpecialFile::Link, path, target))
+            QSKIP("no link can be made here (Wine makes no directory junctions)");
         else if (kind == QLatin1String("fifo") && !SpecialFile::make(SpecialFile::Fifo, path, target))
             QSKIP("this system has no FIFOs");
         else if (kind == QLatin1String("folder"))
