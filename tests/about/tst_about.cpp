@@ -6,6 +6,7 @@
 #include "form2.h"
 #include "frmabout.h"
 #include "testenv.h"
+#include "textfile.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -53,7 +54,7 @@ private slots:
         const QString file = env.workFile(QStringLiteral("Tessellon的使用技巧.txt"));
         const QByteArray bytes = TestEnv::readAll(file);
         QCOMPARE(bytes.count("\r\n"), 10);
-        QVERIFY(bytes.contains(QStringLiteral("“幼圆”＋“粗体”").toUtf8()));
+        QVERIFY(TextFile::decode(bytes).contains(QStringLiteral("“幼圆”＋“粗体”")));  // in the system's encoding
         QCOMPARE(env.opened(), (QStringList{file, file}));
         QVERIFY(about->isVisible());
 
