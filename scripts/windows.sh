@@ -17,7 +17,11 @@ install_missing
 locale -a | grep -qi '^zh_CN.utf8$' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/tessellon"
+# ../shared beside the checkout, or beside the main checkout of a worktree.
 SHARED=$(cd "$ROOT/.." && pwd)/shared
+if [ ! -d "$SHARED" ] && common=$(git -C "$ROOT" rev-parse --path-format=absolute --git-common-dir 2>/dev/null); then
+    SHARED=$(cd "$common/../.." && pwd)/shared
+fi
 if [ -z "${QT_MINGW:-}" ]; then
     QT_MINGW="$SHARED/qt6-mingw"
     if [ ! -f "$QT_MINGW/lib/cmake/Qt6/Qt6Config.cmake" ]; then
