@@ -14,7 +14,7 @@
 namespace {
 Composer::Result fileFailure(const SnapshotFile &file, const QString &why)
 {
-    return {Composer::Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(file.path()), why)};
+    return {Composer::Failure::WorkFile, QStringLiteral("“%1”：%2").arg(QDir::toNativeSeparators(file.path()), why), {}};
 }
 }
 
@@ -56,9 +56,9 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snap
                                const StartSink &started, const RowSink &rowDone)
 {
     if (QString why = refusal(input); !why.isEmpty())
-        return {Failure::BadText, why};
+        return {Failure::BadText, why, {}};
     if (artCost(input) > MaxArtCost)
-        return {Failure::TooLarge, {}};
+        return {Failure::TooLarge, {}, {}};
 
     // Keep what the large canvas shows (in the working file, if there is one).
     m_large.flatten();
@@ -91,16 +91,21 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snap
     if (started)
         started();
     const Canvas &sampled = input.textMode ? m_small : m_large;
+    Result result;
     QString row;
     const int cells = m_geometry.cells;
     row.reserve(cells * qMax(input.foreground.size(), input.background.size()) + 2);
     for (int r = 0; r < cells; ++r) {
         row.clear();
-        for (int c = 0; c < cells; ++c)
-            row += sampled.pixel(c, r) == 0 ? input.foreground : input.background;
+        QBitArray ink(cells);
+        for (int c = 0; c < cells; ++c) {
+            ink.setBit(c, sampled.pixel(c, r) == 0);
+            row += ink.testBit(c) ? input.foreground : input.background;
+        }
         row += QStringLiteral("\r\n");
+        result.ink.append(ink);
         if (rowDone)
             rowDone(r, row);
     }
-    return {};
+    return result;
 }

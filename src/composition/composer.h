@@ -5,6 +5,8 @@
 
 #include "gridgeometry.h"
 
+#include <QBitArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -41,6 +43,8 @@ public:
     {
         Failure failure = Failure::None;
         QString detail;  // the file and the system's reason for WorkFile; what is wrong for BadText
+        // After a run, one row of flags per grid row: true where the cell is ink.
+        QList<QBitArray> ink;
     };
 
     // Called once the rendering is done, before the first row.

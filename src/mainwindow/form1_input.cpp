@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "alignmentwindow.h"
+#include "artexport.h"
 #include "canvasview.h"
 #include "desktop.h"
 #include "dialogs.h"
@@ -132,7 +133,7 @@ void Form1::Command2_Click()
     if (text.isEmpty())
         return;
     Text1->selectAll();
-    Desktop::copyText(text);
+    Desktop::copyText(text, ArtExport::htmlPage(text));
 }
 
 void Form1::Command3_Click()

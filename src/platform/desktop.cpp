@@ -24,9 +24,13 @@ bool Desktop::writeAndOpen(const QString &path, const QStringList &lines, QStrin
     return true;
 }
 
-void Desktop::copyText(const QString &text)
+void Desktop::copyText(const QString &text, const QString &html)
 {
-    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    auto *data = new QMimeData;
+    data->setText(text);
+    if (!html.isEmpty())
+        data->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
 void Desktop::copyImage(const QImage &image)

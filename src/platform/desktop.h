@@ -16,7 +16,9 @@ bool openDocument(const QString &path);
 // Writes the lines as a text file (GBK, CR LF) and opens it; false, with
 // the reason, when it cannot be written, and then nothing is opened.
 bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
-void copyText(const QString &text);
+// Puts the text on the clipboard as plain text and, when there is one, the
+// same text as HTML for rich text targets.
+void copyText(const QString &text, const QString &html = {});
 // Puts the picture on the clipboard as an image (PNG among the offered types).
 void copyImage(const QImage &image);
 }

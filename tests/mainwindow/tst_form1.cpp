@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -267,6 +268,10 @@ private slots:
         get("Text3")->setFocus();
         click("Command2");  // copying selects everything; the view and the focus stay
         QCOMPARE(QGuiApplication::clipboard()->text(), form->art());
+        // Rich text targets get the same rows as HTML.
+        const QString html = QGuiApplication::clipboard()->mimeData()->html();
+        QCOMPARE(TestEnv::xmlTexts(html.toUtf8(), QStringLiteral("pre")),
+                 QStringList{form->art().chopped(2).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))});
         QCOMPARE(box->textCursor().selectedText().size(), form->art().size() - 21);
         QCOMPARE(QApplication::focusWidget(), get("Text3"));
         QCOMPARE(box->verticalScrollBar()->value(), 0);

@@ -29,24 +29,6 @@ const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF
 
 QRgb at(const Canvas &area, int x, int y) { return area.image().pixel(x, y) & 0xFFFFFF; }
 
-// The bands of scan lines that hold ink (any colour but the background), top to bottom, each as the
-// rectangle around its ink.
-QList<QRect> inkBands(const QImage &image, QRgb background)
-{
-    QList<QRect> bands;
-    bool inBand = false;
-    for (int y = 0; y < image.height(); ++y) {
-        QRect line;
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != background)
-                line |= QRect(x, y, 1, 1);
-        if (!line.isNull())
-            inBand ? void(bands.last() |= line) : bands.append(line);
-        inBand = !line.isNull();
-    }
-    return bands;
-}
-
 // A 100 × 50 picture of two halves, left and right.
 void writePicture(const QString &path, QColor left, QColor right)
 {
@@ -115,7 +97,7 @@ private slots:
 
         // 0 and 9 change nothing: nothing is erased and the text goes below, after an empty line.
         setColours(QStringLiteral("0"), QStringLiteral("9"));
-        const int top = inkBands(area().image(), White).first().top();
+        const int top = TestEnv::inkBands(area().image(), White).first().top();
         const int pitch = Fonts::PictureLinePitch;
         QCOMPARE(TestEnv::count(area().image().copy(0, top + 2 * pitch, PictureArea::Size.width(), pitch), Magenta), ink);
 
@@ -123,7 +105,7 @@ private slots:
         setColours(QStringLiteral("3.5"), QStringLiteral("abc"));
         QCOMPARE(at(area(), 258, 2), Blue);
         QCOMPARE(TestEnv::count(area().image(), Magenta), ink);
-        QCOMPARE(inkBands(area().image(), Blue).first().top(), top);
+        QCOMPARE(TestEnv::inkBands(area().image(), Blue).first().top(), top);
     }
 
     void wholeArtInThePicture()
@@ -133,7 +115,7 @@ private slots:
         art.text = (QStringLiteral("顶▓").repeated(10) + QStringLiteral("囧\r\n")).repeated(21);
         windows->showImageView();
         setColours(QStringLiteral("1"), QStringLiteral("6"));
-        const QList<QRect> rows = inkBands(area().image(), White);
+        const QList<QRect> rows = TestEnv::inkBands(area().image(), White);
         QCOMPARE(rows.size(), 21);
         for (const QRect &row : rows)
             QCOMPARE(row.height(), rows[0].height());
@@ -194,6 +176,8 @@ private slots:
         QTest::newRow("picture: .Jpeg") << "view" << "a.Jpeg" << "a.Jpeg" << jpeg;
         QTest::newRow("picture mode kept: .PNG") << "view main" << "a.PNG" << "a.PNG" << png;
         QTest::newRow("picture mode set: .png inside") << "main view" << "a.png.txt" << "a.png.txt.jpg" << jpeg;
+        QTest::newRow("SVG mode kept: .SVG") << "svg main" << "a.SVG" << "a.SVG" << QByteArray("<?xml");
+        QTest::newRow("SVG mode set: .png") << "view svg" << "a.png" << "a.png.svg" << QByteArray("<?xml");
     }
 
     void savesUnderTheTypedName()
@@ -302,7 +286,7 @@ private slots:
         QTRY_VERIFY(!combineWindow());
         QVERIFY(TestEnv::count(area().image(), White) > 100);
         QCOMPARE(at(area(), 250, 230), 0u);
-        QCOMPARE(inkBands(area().image(), 0).size(), 21);  // the whole art over the picture
+        QCOMPARE(TestEnv::inkBands(area().image(), 0).size(), 21);  // the whole art over the picture
         QCOMPARE(area().backgroundPicture(), area().image());  // flattened, keeping the text position
         QVERIFY(area().textPosition().y() > 200);
         QCOMPARE(remembered(), (env->home() + QStringLiteral("/\r\n")).toUtf8());

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QXmlStreamReader>
 #include <QtEndian>
 #include <algorithm>
 
@@ -70,6 +71,34 @@ QByteArray TestHome::pictureClaiming(const QByteArray &format, int side)
         qToBigEndian<quint16>(side, bytes.data() + frame + 7);
     }
     return bytes;
+}
+
+QList<QRect> TestHome::inkBands(const QImage &image, QRgb background)
+{
+    QList<QRect> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        QRect line;
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != background)
+                line |= QRect(x, y, 1, 1);
+        if (!line.isNull())
+            inBand ? void(bands.last() |= line) : bands.append(line);
+        inBand = !line.isNull();
+    }
+    return bands;
+}
+
+std::optional<QStringList> TestHome::xmlTexts(const QByteArray &document, const QString &element)
+{
+    QStringList texts;
+    QXmlStreamReader xml(document);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd())
+        if (xml.isStartElement() && xml.name() == element)
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    if (xml.hasError())
+        return std::nullopt;
+    return texts;
 }
 
 int TestHome::count(const QImage &image, QRgb colour)

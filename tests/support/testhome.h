@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <optional>
 
 // A fresh temporary HOME for one test, the program's fonts installed, requests to open documents
 // recorded. Needs Qt Gui only.
@@ -33,6 +34,11 @@ public:
     static QByteArray pictureClaiming(const QByteArray &format, int side);
     // Pixels of exactly this colour (alpha ignored).
     static int count(const QImage &image, QRgb colour);
+    // The bands of scan lines that hold ink (any colour but the background), top to bottom, each as
+    // the rectangle around its ink.
+    static QList<QRect> inkBands(const QImage &image, QRgb background);
+    // The text of every element of that name in an XML document; nothing when it is not well formed.
+    static std::optional<QStringList> xmlTexts(const QByteArray &document, const QString &element);
 
 public slots:
     void open(const QUrl &url) { m_opened << url.toLocalFile(); }
