@@ -4,6 +4,7 @@
 #include "form3.h"
 
 #include "artdefaults.h"
+#include "artexport.h"
 #include "artsource.h"
 #include "canvasview.h"
 #include "colorcodes.h"
@@ -62,8 +63,11 @@ Form3::Form3(OutputWindows &windows)
     saveAct->setShortcuts(QKeySequence::Save);
     saveAct->setStatusTip(QStringLiteral("把图片保存为文件"));
     connect(saveAct, &QAction::triggered, this, &Form3::Command1_Click);
+    auto *svgAct = new QAction(QStringLiteral("保存为 SVG(&V)…"), this);
+    svgAct->setStatusTip(QStringLiteral("把拼出的文字按所选颜色保存为可任意缩放的 SVG 图像"));
+    connect(svgAct, &QAction::triggered, this, [this] { m_windows.showSaveSvg(); });
     addActions({copyAct, saveAct});  // their keys work anywhere in the window
-    Picture1->addActions({copyAct, saveAct});
+    Picture1->addActions({copyAct, saveAct, svgAct});
     Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     Scaffold::centre(this);
@@ -103,6 +107,11 @@ std::optional<QColor> Form3::askTextColor(QWidget *parent)
     if (const auto code = ColorCodes::code(answer, ColorCodes::Match::Exact))
         return ColorCodes::color(*code);
     return std::nullopt;
+}
+
+QByteArray Form3::svg() const
+{
+    return ArtExport::svg(m_windows.source().art(), {m_area.backColor(), m_area.foreColor()});
 }
 
 void Form3::copyPicture()

@@ -23,6 +23,8 @@ public:
 
     // The drawable area's pixels, without the border: what a save writes.
     QImage picture() const { return m_area.snapshot(); }
+    // The art as an SVG document in the area's colours, as scalable text.
+    QByteArray svg() const;
     // Lays the picture, stretched over the whole area, under the art: prints
     // the art over it (in textColor when there is one, else in the current
     // text colour) and keeps the result as the area's background.

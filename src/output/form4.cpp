@@ -9,6 +9,7 @@
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
+#include "files.h"
 #include "folderlist.h"
 #include "fonts.h"
 #include "imagefiles.h"
@@ -23,15 +24,17 @@
 #include <QPushButton>
 
 namespace {
+// Each mode's own extensions, its usual one first. A picture may be a JPEG
+// or, named so, a PNG.
+const QStringList PictureExtensions = {QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".png")};
+const QStringList TextExtensions = {QStringLiteral(".txt")};
+const QStringList SvgExtensions = {QStringLiteral(".svg")};
+
 // What a name typed in the save window still needs at its end: nothing when
 // it already ends in one of the mode's own extensions (any letter case), else
-// the mode's usual one. A picture may be a JPEG or, named so, a PNG.
-QString missingExtension(const QString &name, bool picture)
+// the mode's usual one.
+QString missingExtension(const QString &name, const QStringList &own)
 {
-    static const QStringList pictureExtensions = {QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
-                                                  QStringLiteral(".png")};
-    static const QStringList textExtensions = {QStringLiteral(".txt")};
-    const QStringList &own = picture ? pictureExtensions : textExtensions;
     for (const QString &extension : own)
         if (name.endsWith(extension, Qt::CaseInsensitive))
             return {};
@@ -76,7 +79,15 @@ void Form4::Form_Load()
 void Form4::savePicture(PictureSource picture)
 {
     m_picture = std::move(picture);
+    m_svg = nullptr;
     setWindowTitle(PictureCaption);
+}
+
+void Form4::saveSvg(SvgSource svg)
+{
+    m_svg = std::move(svg);
+    m_picture = nullptr;
+    setWindowTitle(SvgCaption);
 }
 
 bool Form4::confirmTarget(const QString &name, const QString &file)
@@ -102,16 +113,19 @@ void Form4::Command1_Click()
     const QString prefix = Drives::prefix(Dir1->path());
     const QString name = Text1->text();
     const bool picture = bool(m_picture);
+    const bool svg = bool(m_svg);
     // A picture named *.png is kept lossless.
     const bool png = picture && name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    const QString file = prefix + name + missingExtension(name, picture);
+    const QString file =
+        prefix + name + missingExtension(name, svg ? SvgExtensions : picture ? PictureExtensions : TextExtensions);
     if (!confirmTarget(name, file))
         return;
 
     QString why;
     const bool saved =
-        picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", ArtDefaults::quality(png ? "PNG" : "JPG"), &why)
-                : TextFile::writeBytes(file, TextFile::encode(m_art.art() + QStringLiteral("\r\n")), &why);
+        svg       ? Files::write(file, m_svg(), &why)
+        : picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", ArtDefaults::quality(png ? "PNG" : "JPG"), &why)
+                  : TextFile::writeBytes(file, TextFile::encode(m_art.art() + QStringLiteral("\r\n")), &why);
     if (!saved) {
         Dialogs::message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(file), why),
                          QStringLiteral("保存失败"), QMessageBox::Warning);

@@ -22,14 +22,19 @@ class Form4 : public QWidget
 public:
     static inline const QString TextCaption = QStringLiteral("保存为TXT文本文件");
     static inline const QString PictureCaption = QStringLiteral("保存图像");
+    static inline const QString SvgCaption = QStringLiteral("保存为SVG图像");
 
     // Gives the picture to save at the moment the user saves it.
     using PictureSource = std::function<QImage()>;
+    // Gives an SVG document's bytes at the moment the user saves it.
+    using SvgSource = std::function<QByteArray()>;
 
     // Opens saving the art as a text file.
     explicit Form4(const ArtSource &art);
     // From now on saves the source's picture, with the caption to say so.
     void savePicture(PictureSource picture);
+    // From now on saves the source's SVG document, with the caption to say so.
+    void saveSvg(SvgSource svg);
 
 private slots:
     void Command1_Click();
@@ -40,7 +45,8 @@ private:
     bool confirmTarget(const QString &name, const QString &file);
 
     const ArtSource &m_art;
-    PictureSource m_picture;  // none while saving text
+    PictureSource m_picture;  // none while saving text or SVG
+    SvgSource m_svg;          // none while saving text or a picture
     DriveList *Drive1 = nullptr;
     FolderList *Dir1 = nullptr;
     QLineEdit *Text1 = nullptr;

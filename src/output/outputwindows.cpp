@@ -57,6 +57,13 @@ void OutputWindows::showSavePicture()
     window->savePicture([this] { return imageView()->picture(); });
 }
 
+void OutputWindows::showSaveSvg()
+{
+    Form4 *window = saveWindowOrNew();
+    bringUp(window);
+    window->saveSvg([this] { return imageView()->svg(); });
+}
+
 void OutputWindows::showCombine()
 {
     if (!m_form5) {

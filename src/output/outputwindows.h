@@ -24,6 +24,7 @@ public:
     void showImageView();
     void showSaveText();
     void showSavePicture();
+    void showSaveSvg();
     void showCombine();
 
 private:

@@ -187,13 +187,30 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, signature);
         for (const QString &opener : openers.split(QLatin1Char(' ')))
-            opener == QStringLiteral("view") ? windows->showSavePicture() : windows->showSaveText();
+            opener == QStringLiteral("view")  ? windows->showSavePicture()
+            : opener == QStringLiteral("svg") ? windows->showSaveSvg()
+                                              : windows->showSaveText();
         saveAs(name);
         QCOMPARE(QDir(env->home()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
         const QString path = env->home() + QLatin1Char('/') + file;
         QVERIFY(TestEnv::readAll(path).startsWith(signature));
         // With no image view open, a picture is saved from a hidden one.
         QVERIFY(signature.isEmpty() || (view() && !view()->isVisible()));
+    }
+
+    // The image view's menu saves the art as SVG: every row as text, in the area's colours.
+    void savesTheArtAsSvg()
+    {
+        art.text = QStringLiteral("顶<&▓  \r\n").repeated(21);
+        windows->showImageView();
+        setColours(QStringLiteral("8"), QStringLiteral("5"));
+        view()->findChild<CanvasView *>("Picture1")->actions().at(2)->trigger();
+        saveAs(QStringLiteral("顶"));
+        const QString file = env->home() + QStringLiteral("/顶.svg");
+        QCOMPARE(env->opened(), QStringList{file});
+        const QByteArray svg = TestEnv::readAll(file);
+        QCOMPARE(TestEnv::xmlTexts(svg, QStringLiteral("text")), QStringList(21, QStringLiteral("顶<&▓  ")));
+        QVERIFY(svg.contains("fill=\"#000000\"") && svg.contains("fill=\"#ffff00\""));
     }
 
     void badRememberedFolder_data()
