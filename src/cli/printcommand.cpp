@@ -13,8 +13,10 @@
 #include "picturearea.h"
 #include "terminal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -68,19 +70,29 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
             return 1;
         }
         m_large.setBackgroundPicture(drawing);
-        return print(input) ? status() : 1;
+        return print(input) && finish() ? status() : 1;
     }
 
-    auto printGlyph = [this, &input](const QString &glyph) {
+    auto printOne = [this, &input](const QString &glyph) {
         input.glyph = glyph;
         input.foreground = m_options.foreground.value_or(glyph);
         return print(input);
+    };
+    // Joined, every character of the text is an art of its own: 新年快乐 makes a banner of four.
+    auto printGlyph = [this, &printOne](const QString &text) {
+        if (!m_options.join)
+            return printOne(text);
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+        for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end)
+            if (!printOne(text.mid(start, end - start)))
+                return false;
+        return true;
     };
     if (!m_options.glyphs.isEmpty()) {
         for (const QString &glyph : m_options.glyphs)
             if (!printGlyph(glyph))
                 return 1;
-        return status();
+        return finish() ? status() : 1;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QByteArray line;
@@ -99,40 +111,89 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         fail(QStringLiteral("无法读取标准输入：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return 1;
     }
-    return status();
+    return finish() ? status() : 1;
 }
 
 bool PrintCommand::print(const CompositionInput &input)
 {
     if (m_options.check)
         return checkAlignment(input);
-    QString art;
-    const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    QString text = m_first ? QString() : lineEnd;  // one empty line between arts
-    const Composer::Result result = Composer(m_small, m_large, m_options.geometry)
-                                        .run(input, nullptr, {}, [&](int, const QString &row) {
-                                            art += row;
-                                            text += QStringView(row).chopped(2);
-                                            text += lineEnd;
-                                        });
+    const Composer::Result result = Composer(m_small, m_large, m_options.geometry).run(input, nullptr, {}, {});
     if (result.failure == Composer::Failure::TooLarge)
         return fail(QStringLiteral("前景字或背景字太长或太复杂，拼出的文字过大，请缩短后再试。"));
     if (result.failure != Composer::Failure::None)
         return fail(result.detail);
+    const ArtGrid art(result.ink, input.foreground, input.background);
+    if (!m_options.join) {
+        if (!output(art))
+            return false;
+    } else {
+        const int gap = m_joined.columnCount() > 0 ? m_options.gap : 0;
+        if (m_joined.columnCount() + gap + art.columnCount() > ArtGrid::MaxColumns)
+            return fail(QStringLiteral("要并排的字太多：连成一幅最多 %1 格宽，请分几次拼。").arg(ArtGrid::MaxColumns));
+        m_joined.append(art, gap);
+    }
+    // Plain and coloured text are what a terminal shows in columns.
+    if (m_options.format == PrintOptions::Format::Text || m_options.format == PrintOptions::Format::Ansi)
+        warnOfMisalignment(input);
+    return true;
+}
+
+bool PrintCommand::output(const ArtGrid &art)
+{
+    const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    const QString text = art.text(QStringLiteral("\r\n"));
+    // One empty line between arts, but between the blocks of one page.
+    QString out = m_first || m_options.format == PrintOptions::Format::Html ? QString() : lineEnd;
+    switch (m_options.format) {
+    case PrintOptions::Format::Text:
+        out += art.text(lineEnd);
+        break;
+    case PrintOptions::Format::Ansi:
+        out += ArtExport::ansi(art, colours(), lineEnd);
+        break;
+    case PrintOptions::Format::Html: {
+        QString page = m_first ? ArtExport::htmlStart(QCoreApplication::applicationName()) : QString();
+        page += ArtExport::htmlPre(text, m_options.coloursGiven ? std::optional(colours()) : std::nullopt);
+        out += page.replace(QLatin1Char('\n'), lineEnd);
+        break;
+    }
+    case PrintOptions::Format::Svg:
+        out += QString::fromUtf8(ArtExport::svg(text, colours(), m_options.scale)).replace(QLatin1Char('\n'), lineEnd);
+        if (!out.endsWith(lineEnd))
+            out += lineEnd;
+        break;
+    }
     m_first = false;
-    if (!writeOut(text))
+    return writeOut(out) && (m_options.picture.isEmpty() || writePicture(text));
+}
+
+bool PrintCommand::finish()
+{
+    if (m_options.join && m_joined.columnCount() > 0 && !output(m_joined))
         return false;
-    warnOfMisalignment(input);
-    return m_options.picture.isEmpty() || writePicture(art);
+    if (m_options.format == PrintOptions::Format::Html && !m_first && !m_options.check)
+        return writeOut(ArtExport::htmlEnd().replace(QLatin1Char('\n'), m_options.crlf ? QStringLiteral("\r\n")
+                                                                                       : QStringLiteral("\n")));
+    return true;
+}
+
+ArtExport::Colours PrintCommand::colours() const
+{
+    return {*ColorCodes::color(m_options.backCode), *ColorCodes::color(m_options.textCode)};
 }
 
 bool PrintCommand::writePicture(const QString &art)
 {
-    Canvas area = PictureArea::canvas();
-    area.setColors(*ColorCodes::color(m_options.backCode), *ColorCodes::color(m_options.textCode));
-    area.printText(art);
+    const QSize size = PictureArea::sizeFor(art, m_options.scale);
+    if (qint64(size.width()) * size.height() > PictureArea::MaxPixels)
+        return fail(QStringLiteral("图片%1会有 %2 × %3 像素，太大了：请减少字数、--size 或 --scale。")
+                        .arg(quoted(m_options.picture))
+                        .arg(size.width())
+                        .arg(size.height()));
+    const QImage picture = PictureArea::picture(art, colours().back, colours().text, m_options.scale);
     QString why;
-    if (!ImageFiles::save(area.image(), m_options.picture, m_options.pictureFormat.constData(),
+    if (!ImageFiles::save(picture, m_options.picture, m_options.pictureFormat.constData(),
                           ArtDefaults::quality(m_options.pictureFormat), &why))
         return fail(QStringLiteral("无法写入图片%1：%2").arg(quoted(m_options.picture), why));
     return true;

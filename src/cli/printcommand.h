@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "artexport.h"
+#include "artgrid.h"
 #include "canvas.h"
 #include "printoptions.h"
 
@@ -31,7 +33,11 @@ private:
     bool writeOut(const QString &text);
     bool fail(const QString &message);
     void say(const QString &message);
+    // Writes the art in the chosen format, and its picture when asked.
+    bool output(const ArtGrid &art);
+    bool finish();
     bool writePicture(const QString &art);
+    ArtExport::Colours colours() const;
 
     const PrintOptions &m_options;
     Canvas m_small;
@@ -41,4 +47,5 @@ private:
     bool m_first = true;
     bool m_misaligned = false;  // in --check's target
     bool m_warned = false;      // of art that a terminal shows skewed
+    ArtGrid m_joined;  // the arts so far, with --join
 };

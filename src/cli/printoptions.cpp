@@ -5,9 +5,11 @@
 
 #include "celltext.h"
 #include "colorcodes.h"
+#include "picturearea.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 PrintOptions usageError(const QString &message)
@@ -16,6 +18,23 @@ PrintOptions usageError(const QString &message)
     options.action = PrintOptions::Action::UsageError;
     options.message = message;
     return options;
+}
+
+// The option's value as a whole number from low to high; otherwise *error says what it must be.
+std::optional<int> wholeNumber(const QCommandLineParser &parser, const QCommandLineOption &option, int low, int high,
+                               QString *error)
+{
+    const QString text = parser.value(option);
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (ok && n >= low && n <= high)
+        return n;
+    *error = QStringLiteral("--%1 须为 %2 到 %3 之间的整数，而不是“%4”。")
+                 .arg(option.names().constLast())
+                 .arg(low)
+                 .arg(high)
+                 .arg(text);
+    return std::nullopt;
 }
 
 std::optional<int> colourCode(const QString &text)
@@ -64,7 +83,21 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
                                     QStringLiteral("--check 判定用的目标：terminal、terminal-wide 或字体名（默认：%1）")
                                         .arg(AlignmentCheck::defaultTarget()),
                                     QStringLiteral("目标"));
-    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours, check, target});
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("输出格式：text 纯文本（默认）、html 网页、ansi 终端彩色、svg 矢量图"),
+                                    QStringLiteral("格式"));
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("图片和 SVG 放大 N 倍，按该大小绘制，N 为 1 到 %1（默认：1）")
+                                       .arg(PictureArea::MaxScale),
+                                   QStringLiteral("N"));
+    const QCommandLineOption join(QStringLiteral("join"), QStringLiteral("把各个字拼出的图形左右并排，连成一幅"));
+    const QCommandLineOption gap(QStringLiteral("gap"),
+                                 QStringLiteral("并排时每两幅之间空 N 格背景字，N 为 0 到 %1（默认：%2）")
+                                     .arg(ArtGrid::MaxGap)
+                                     .arg(ArtGrid::DefaultGap),
+                                 QStringLiteral("N"));
+    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours, check, target,
+                       format, scale, join, gap});
     parser.addPositionalArgument(QStringLiteral("图形字"), QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取"),
                                  QStringLiteral("[图形字...]"));
 
@@ -104,17 +137,35 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
     options.shrink = parser.isSet(shrink);
     options.crlf = parser.isSet(crlf);
     if (parser.isSet(size)) {
-        bool ok = false;
-        options.geometry.cells = parser.value(size).toInt(&ok);
-        if (!ok || options.geometry.cells < GridGeometry::MinCells || options.geometry.cells > GridGeometry::MaxCells)
-            return usageError(QStringLiteral("--size 须为 %1 到 %2 之间的整数，而不是“%3”。")
-                                  .arg(GridGeometry::MinCells)
-                                  .arg(GridGeometry::MaxCells)
-                                  .arg(parser.value(size)));
+        QString error;
+        const std::optional<int> cells = wholeNumber(parser, size, GridGeometry::MinCells, GridGeometry::MaxCells, &error);
+        if (!cells)
+            return usageError(error);
+        options.geometry.cells = *cells;
     }
     options.fromPicture = parser.value(fromPicture);
     if (parser.isSet(fromPicture) && !options.glyphs.isEmpty())
         return usageError(QStringLiteral("--from-picture 与图形字只能任选其一。"));
+
+    if (parser.isSet(format)) {
+        static const QHash<QString, Format> formats = {{QStringLiteral("text"), Format::Text},
+                                                      {QStringLiteral("html"), Format::Html},
+                                                      {QStringLiteral("ansi"), Format::Ansi},
+                                                      {QStringLiteral("svg"), Format::Svg}};
+        if (!formats.contains(parser.value(format)))
+            return usageError(QStringLiteral("--format 须为 text、html、ansi 或 svg，而不是“%1”。").arg(parser.value(format)));
+        options.format = formats.value(parser.value(format));
+    }
+    options.join = parser.isSet(join);
+    if (parser.isSet(gap)) {
+        if (!options.join)
+            return usageError(QStringLiteral("--gap 须与 --join 一起使用。"));
+        QString error;
+        const std::optional<int> n = wholeNumber(parser, gap, 0, ArtGrid::MaxGap, &error);
+        if (!n)
+            return usageError(error);
+        options.gap = *n;
+    }
 
     options.picture = parser.value(picture);
     if (parser.isSet(picture)) {
@@ -125,12 +176,22 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
             options.pictureFormat = "JPEG";
         else
             return usageError(QStringLiteral("--picture 的文件名须以 .png、.jpg 或 .jpeg 结尾：“%1”。").arg(options.picture));
-        if (options.glyphs.size() != 1 && options.fromPicture.isEmpty())
-            return usageError(QStringLiteral("--picture 只能用于一幅图：请给出一个图形字或 --from-picture。"));
+        if (options.glyphs.size() != 1 && options.fromPicture.isEmpty() && !options.join)
+            return usageError(
+                QStringLiteral("--picture 只能用于一幅图：请给出一个图形字、--from-picture，或用 --join 连成一幅。"));
+    }
+    if (parser.isSet(scale)) {
+        if (!parser.isSet(picture) && options.format != Format::Svg)
+            return usageError(QStringLiteral("--scale 须与 --picture 或 --format svg 一起使用。"));
+        QString error;
+        const std::optional<int> n = wholeNumber(parser, scale, 1, PictureArea::MaxScale, &error);
+        if (!n)
+            return usageError(error);
+        options.scale = *n;
     }
     if (parser.isSet(colours)) {
-        if (!parser.isSet(picture))
-            return usageError(QStringLiteral("--colours 须与 --picture 一起使用。"));
+        if (!parser.isSet(picture) && options.format == Format::Text)
+            return usageError(QStringLiteral("--colours 须与 --picture 或 --format html、ansi、svg 一起使用。"));
         const QStringList codes = parser.value(colours).split(QLatin1Char(','));
         const std::optional<int> back = codes.size() == 2 ? colourCode(codes[0]) : std::nullopt;
         const std::optional<int> text = codes.size() == 2 ? colourCode(codes[1]) : std::nullopt;
@@ -139,6 +200,7 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
                                   .arg(parser.value(colours)));
         options.backCode = *back;
         options.textCode = *text;
+        options.coloursGiven = true;
     }
     options.check = parser.isSet(check);
     if (parser.isSet(target) && !options.check)

@@ -5,6 +5,7 @@
 
 #include "alignmentcheck.h"
 #include "artdefaults.h"
+#include "artgrid.h"
 #include "gridgeometry.h"
 
 #include <QStringList>
@@ -14,6 +15,7 @@
 struct PrintOptions
 {
     enum class Action { Print, Help, Version, UsageError };
+    enum class Format { Text, Html, Ansi, Svg };
 
     Action action = Action::Print;
     QString message;  // the help text, or what is wrong with the arguments
@@ -33,6 +35,11 @@ struct PrintOptions
     int textCode = ArtDefaults::TextColourCode;
     bool check = false;  // the alignment table instead of the art
     QString target = AlignmentCheck::defaultTarget();  // where the art must line up for --check to pass
+    bool coloursGiven = false;
+    Format format = Format::Text;
+    int scale = 1;  // of the picture and the SVG
+    bool join = false;
+    int gap = ArtGrid::DefaultGap;
 
     // The arguments include the program's name first, as main() gets them.
     static PrintOptions parse(const QStringList &arguments);

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "form3.h"
 #include "imagefiles.h"
+#include "picturearea.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -188,6 +189,93 @@ private slots:
         QCOMPARE(written, expected);  // all 21 rows, as the image view prints them
     }
 
+    // The HTML page and the SVG are well formed and hold the plain art's rows, in the colours asked.
+    void exports_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("element");  // that holds the rows
+        QTest::addColumn<QStringList>("named");  // what the document must also say
+        QTest::newRow("html") << "--format html 顶" << "pre" << QStringList{"line-height:1"};
+        QTest::newRow("html, colours, CR LF")
+            << "--format html --colours 8,5 --crlf 顶" << "pre" << QStringList{"#000000", "#ffff00"};
+        QTest::newRow("svg, 3 times") << "--format svg --scale 3 顶" << "text"
+                                      << QStringList{"width=\"783\"", "#ffffff", "#ff00ff"};
+    }
+
+    void exports()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, element);
+        QFETCH(QStringList, named);
+        const Run cli = run(arguments.split(QLatin1Char(' ')));
+        QCOMPARE(cli.status, 0);
+        const std::optional<QStringList> texts = TestEnv::xmlTexts(cli.out, element);
+        QVERIFY2(texts, cli.out.constData());
+        const QStringList rows = element == QStringLiteral("pre")
+                                     ? texts->join(QLatin1Char('\n')).remove(QLatin1Char('\r')).split(QLatin1Char('\n'))
+                                     : *texts;
+        QCOMPARE(rows, QString::fromUtf8(run({QStringLiteral("顶")}).out).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+        QCOMPARE(rows.size(), 21);
+        for (const QString &text : named)
+            QVERIFY2(cli.out.contains(text.toUtf8()), qPrintable(text));
+    }
+
+    // Ink cells in the text colour, the others in the background colour, one reset at each line end.
+    void ansi()
+    {
+        const Run cli = run({QStringLiteral("--format"), QStringLiteral("ansi"), QStringLiteral("顶")});
+        QCOMPARE(cli.status, 0);
+        const QStringList lines = QString::fromUtf8(cli.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 21);
+        QString plain;
+        for (const QString &line : lines) {
+            QVERIFY(line.endsWith(QStringLiteral("\x1b[0m")) && line.count(QStringLiteral("\x1b[0m")) == 1);
+            for (const QString &run : line.chopped(4).split(QStringLiteral("\x1b[38;2;"), Qt::SkipEmptyParts)) {
+                const QString cells = run.section(QLatin1Char('m'), 1);
+                const QString cell = run.startsWith(QStringLiteral("255;0;255m")) ? QStringLiteral("顶")
+                                     : run.startsWith(QStringLiteral("255;255;255m")) ? QStringLiteral("▓")
+                                                                                      : QString();
+                QVERIFY2(!cell.isEmpty() && cells == cell.repeated(cells.size()), qPrintable(run));
+                plain += cells;
+            }
+            plain += QLatin1Char('\n');
+        }
+        QCOMPARE(plain.toUtf8(), run({QStringLiteral("顶")}).out);
+    }
+
+    // Drawn at four times the size, not enlarged: every row whole.
+    void scaledPicture()
+    {
+        const QString args = QStringLiteral("--fg ■ --bg □ --picture %1 永");
+        QCOMPARE(run(args.arg(file(QStringLiteral("big.png"))).split(QLatin1Char(' ')) << QStringLiteral("--scale")
+                     << QStringLiteral("4"))
+                     .status,
+                 0);
+        QCOMPARE(run(args.arg(file(QStringLiteral("small.png"))).split(QLatin1Char(' '))).status, 0);
+        const QImage big = QImage(file(QStringLiteral("big.png"))).convertToFormat(QImage::Format_RGB32);
+        const QImage small = QImage(file(QStringLiteral("small.png"))).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(small.size(), PictureArea::Size);
+        QCOMPARE(big.size(), PictureArea::Size * 4);
+        QCOMPARE(TestEnv::inkBands(big, 0xFFFFFF).size(), 21);
+        QVERIFY(big != small.scaled(big.size()));
+    }
+
+    // Two characters side by side: each row is the first art's, the gap, then the second art's.
+    void joinsSideBySide()
+    {
+        const QString common = QStringLiteral("--size 11 --fg # --bg . ");
+        const Run joined = run((common + QStringLiteral("--join --gap 2 顶永")).split(QLatin1Char(' ')));
+        QCOMPARE(joined.status, 0);
+        const QList<QByteArray> left = run((common + QStringLiteral("顶")).split(QLatin1Char(' '))).out.split('\n');
+        const QList<QByteArray> right = run((common + QStringLiteral("永")).split(QLatin1Char(' '))).out.split('\n');
+        const QList<QByteArray> rows = joined.out.split('\n');
+        QCOMPARE(rows.size(), 12);  // 11 rows and the end of the last
+        for (int r = 0; r < 11; ++r) {
+            QCOMPARE(rows[r].size(), 2 * 11 + 2);
+            QCOMPARE(rows[r], left[r] + ".." + right[r]);
+        }
+    }
+
     void errors_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -207,6 +295,11 @@ private slots:
         QTest::newRow("line separator in --bg") << "--bg \u2028 顶" << 2 << "背景字" << false;
         QTest::newRow("next line in a glyph") << "a\u0085b" << 2 << "图形字" << false;
         QTest::newRow("tab in a line of standard input") << "< 顶\t永" << 2 << "图形字" << false;
+        QTest::newRow("unknown format") << "--format pdf 顶" << 2 << "pdf" << false;
+        QTest::newRow("scale 9") << "--picture a.png --scale 9 顶" << 2 << "9" << false;
+        QTest::newRow("scale of text") << "--scale 2 顶" << 2 << "--scale" << false;
+        QTest::newRow("gap without join") << "--gap 2 顶 永" << 2 << "--join" << false;
+        QTest::newRow("colours of plain text") << "--colours 1,6 顶" << 2 << "--picture" << false;
         QTest::newRow("target without check") << "--target terminal 顶" << 2 << "--target" << false;
         QTest::newRow("check of a missing font") << "--check --target NoSuchFont 顶" << 1 << "NoSuchFont" << false;
     }
