@@ -125,10 +125,13 @@ QByteArray ArtExport::svg(const QString &art, const Colours &colours, int scale)
         xml.writeStartElement(QStringLiteral("text"));
         xml.writeAttribute(QStringLiteral("x"), QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("y"), QString::number(int(r) * area.linePitch() + metrics.ascent()));
-        // A viewer with other fonts still draws every row as wide as here.
+        // Every row as wide as printed, its glyphs widened as the print widens
+        // them, and as wide in a viewer with other fonts.
         const qreal width = exact.horizontalAdvance(row);
-        if (width > 0)
+        if (width > 0) {
             xml.writeAttribute(QStringLiteral("textLength"), number(width));
+            xml.writeAttribute(QStringLiteral("lengthAdjust"), QStringLiteral("spacingAndGlyphs"));
+        }
         xml.writeCharacters(row);
         xml.writeEndElement();
     }
