@@ -74,10 +74,10 @@ run_tests() {
     done
     return $failed
 }
-export -f run_tests winpath
 export WINBUILD QT_MINGW
 if compgen -G "$WINBUILD/tst_*.exe" >/dev/null; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c run_tests
+    # xvfb-run's sh drops exported functions: hand them over as text.
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f winpath run_tests); run_tests"
 fi
 
 # The packages, then the setup installed silently as a user would, and the
