@@ -80,7 +80,7 @@ void frmAbout::cmdOK_Click()
 void frmAbout::Command1_Click()
 {
     QString why;
-    if (!UsageTips::writeAndOpen(&why))
+    if (!UsageTips::writeAndOpen(this, &why))
         Dialogs::message(this, QStringLiteral("无法写入使用技巧文件：%1").arg(why), QStringLiteral("错误提示"),
                          QMessageBox::Warning);
 }

@@ -3,7 +3,7 @@
 
 #include "usagetips.h"
 
-#include "desktop.h"
+#include "dialogs.h"
 #include "workfiles.h"
 
 QStringList UsageTips::lines()
@@ -22,7 +22,7 @@ QStringList UsageTips::lines()
     };
 }
 
-bool UsageTips::writeAndOpen(QString *error)
+bool UsageTips::writeAndOpen(QWidget *parent, QString *error)
 {
-    return Desktop::writeAndOpen(WorkFiles::path(WorkFiles::Tips), lines(), error);
+    return Dialogs::writeAndOpen(parent, WorkFiles::path(WorkFiles::Tips), lines(), error);
 }

@@ -5,11 +5,13 @@
 
 #include <QStringList>
 
+class QWidget;
+
 // The short help file the About window writes and opens.
 namespace UsageTips
 {
 QStringList lines();
 // Writes the tips into the working folder and opens them; false (with
 // the reason) when they cannot be written, and then nothing is opened.
-bool writeAndOpen(QString *error);
+bool writeAndOpen(QWidget *parent, QString *error);
 }

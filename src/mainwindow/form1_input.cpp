@@ -75,7 +75,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::Picture3_Click()
 {
     QString why;
-    if (!SpecialChars::writeAndOpen(&why))
+    if (!SpecialChars::writeAndOpen(this, &why))
         Dialogs::message(this, QStringLiteral("无法写入特殊字符列表：%1").arg(why), QStringLiteral("错误提示"),
                          QMessageBox::Warning);
 }

@@ -3,7 +3,7 @@
 
 #include "specialchars.h"
 
-#include "desktop.h"
+#include "dialogs.h"
 #include "workfiles.h"
 
 QStringList SpecialChars::lines()
@@ -20,7 +20,7 @@ QStringList SpecialChars::lines()
     };
 }
 
-bool SpecialChars::writeAndOpen(QString *error)
+bool SpecialChars::writeAndOpen(QWidget *parent, QString *error)
 {
-    return Desktop::writeAndOpen(WorkFiles::path(WorkFiles::CharList), lines(), error);
+    return Dialogs::writeAndOpen(parent, WorkFiles::path(WorkFiles::CharList), lines(), error);
 }

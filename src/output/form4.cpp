@@ -5,7 +5,6 @@
 
 #include "artdefaults.h"
 #include "artsource.h"
-#include "desktop.h"
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
@@ -131,7 +130,7 @@ void Form4::Command1_Click()
                          QStringLiteral("保存失败"), QMessageBox::Warning);
         return;
     }
-    Desktop::openDocument(file);
+    Dialogs::openDocument(this, file);
     RememberedFolder::store(this, prefix);
     close();
 }

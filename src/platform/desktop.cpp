@@ -3,8 +3,6 @@
 
 #include "desktop.h"
 
-#include "textfile.h"
-
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -14,14 +12,6 @@
 bool Desktop::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-bool Desktop::writeAndOpen(const QString &path, const QStringList &lines, QString *error)
-{
-    if (!TextFile::writeLines(path, lines, error))
-        return false;
-    openDocument(path);
-    return true;
 }
 
 void Desktop::copyText(const QString &text, const QString &html)

@@ -11,11 +11,9 @@
 namespace Desktop
 {
 // Opens the file with the program the desktop associates with its type;
-// does not wait for that program.
+// does not wait for that program. False when the desktop has no way to
+// open it (no launcher, no program for the type).
 bool openDocument(const QString &path);
-// Writes the lines as a text file (GBK, CR LF) and opens it; false, with
-// the reason, when it cannot be written, and then nothing is opened.
-bool writeAndOpen(const QString &path, const QStringList &lines, QString *error);
 // Puts the text on the clipboard as plain text and, when there is one, the
 // same text as HTML for rich text targets.
 void copyText(const QString &text, const QString &html = {});

@@ -3,6 +3,10 @@
 
 #include "dialogs.h"
 
+#include "desktop.h"
+#include "textfile.h"
+
+#include <QDir>
 #include <QInputDialog>
 #include <QPushButton>
 
@@ -12,6 +16,24 @@ void Dialogs::message(QWidget *parent, const QString &text, const QString &title
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
+}
+
+void Dialogs::openDocument(QWidget *parent, const QString &path)
+{
+    if (!Desktop::openDocument(path))
+        message(parent,
+                QStringLiteral("没有找到能打开这个文件的程序（可安装 xdg-utils 和相应的程序）。"
+                               "请手动打开：\n%1")
+                    .arg(QDir::toNativeSeparators(path)),
+                QStringLiteral("无法打开文件"), QMessageBox::Warning);
+}
+
+bool Dialogs::writeAndOpen(QWidget *parent, const QString &path, const QStringList &lines, QString *error)
+{
+    if (!TextFile::writeLines(path, lines, error))
+        return false;
+    openDocument(parent, path);
+    return true;
 }
 
 bool Dialogs::ask(QWidget *parent, const QString &text, const QString &title)

@@ -9,6 +9,7 @@
 #include "textfile.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,6 +58,14 @@ private slots:
         QVERIFY(TextFile::decode(bytes).contains(QStringLiteral("“幼圆”＋“粗体”")));  // in the system's encoding
         QCOMPARE(env.opened(), (QStringList{file, file}));
         QVERIFY(about->isVisible());
+
+        // With no program to open it, a message names the file instead.
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        more->click();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(file) && TestEnv::chinese(texts[0]));
 
         // Esc closes it like 确定; it opens again at the same place.
         QPointer<frmAbout> gone = about;
