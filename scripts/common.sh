@@ -7,7 +7,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="${BUILD_DIR:-$ROOT/build}"
 
-PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk
+PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
           dpkg-dev lintian reuse)
 

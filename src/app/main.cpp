@@ -2,23 +2,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commandline.h"
+#include "desktop.h"
+#include "windowsystem.h"
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
-#include "version.h"
+#include "qttranslations.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    Desktop::identify();
     if (CommandLine::requested(argc, argv))
         return CommandLine::run(argc, argv);
+    if (!WindowSystem::available(argc, argv)) {
+        std::fputs("tessellon：打开窗口需要图形显示（没有 DISPLAY 或 WAYLAND_DISPLAY）；"
+                   "没有显示时可用 tessellon --print 在命令行拼字，详见 tessellon --help。\n",
+                   stderr);
+        return 2;
+    }
 
     QApplication app(argc, argv);
+    QtTranslations::install();
     Fonts::install();
+    // The glyph text or the picture the program was started with.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.value(0) == QLatin1String("--"))
+        arguments.removeFirst();
 
     // The splash fills its bar, closes and is destroyed; then the main
     // window starts.
@@ -26,10 +39,12 @@ int main(int argc, char *argv[])
     std::unique_ptr<Form1> mainWindow;
     QObject::connect(
         splash.get(), &Form2::finished, &app,
-        [&splash, &mainWindow] {
+        [&splash, &mainWindow, &arguments] {
             splash.reset();
             mainWindow = std::make_unique<Form1>();
             mainWindow->show();
+            if (!arguments.isEmpty())
+                mainWindow->openArgument(arguments.first());
         },
         Qt::QueuedConnection);
     splash->Form_Load();

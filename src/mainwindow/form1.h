@@ -41,6 +41,9 @@ public:
     QString glyphText() const override;
 
     static QString baseCaption();
+    // What the program was started with: a picture file lands on the pad as
+    // a dropped one does; any other text is the glyph text, composed at once.
+    void openArgument(const QString &argument);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -106,6 +107,16 @@ void Form1::Picture2_Undo()
 void Form1::Picture2_Redo()
 {
     restorePad(m_padHistory.redo(m_large.snapshot()));
+}
+
+void Form1::openArgument(const QString &argument)
+{
+    if (QFileInfo::exists(argument)) {
+        Picture2_FilesDropped({argument});
+        return;
+    }
+    Text2->setText(argument);
+    Command1_Click();
 }
 
 void Form1::Picture2_FilesDropped(const QStringList &paths)

@@ -3,11 +3,20 @@
 
 #include "desktop.h"
 
+#include "version.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
+
+void Desktop::identify()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessellon.tessellon"));
+}
 
 bool Desktop::openDocument(const QString &path)
 {

@@ -10,6 +10,10 @@
 // What the program asks of the desktop: opening documents, the clipboard.
 namespace Desktop
 {
+// Names the program as the desktop knows it: the application name, which
+// is the window class (the desktop file's StartupWMClass), the version, and
+// the desktop file's name, which docks match the windows with.
+void identify();
 // Opens the file with the program the desktop associates with its type;
 // does not wait for that program. False when the desktop has no way to
 // open it (no launcher, no program for the type).

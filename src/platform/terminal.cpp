@@ -8,6 +8,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -18,4 +19,16 @@ bool Terminal::isTerminal(FILE *stream)
 #else
     return isatty(fileno(stream)) == 1;
 #endif
+}
+
+int Terminal::standardOutputColumns()
+{
+#ifndef Q_OS_WIN
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+#endif
+    bool ok = false;
+    const int columns = qEnvironmentVariableIntValue("COLUMNS", &ok);
+    return ok && columns > 0 ? columns : 80;
 }

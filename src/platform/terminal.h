@@ -5,10 +5,13 @@
 
 #include <cstdio>
 
-// What a standard stream is connected to.
+// What a standard stream is connected to, and how wide the terminal is.
 namespace Terminal
 {
 // True when the stream goes to a terminal (a console on Windows), not into a
 // file or a pipe.
 bool isTerminal(FILE *stream);
+// The columns of the terminal that standard output goes to; when it goes
+// elsewhere, the COLUMNS variable, else 80.
+int standardOutputColumns();
 }

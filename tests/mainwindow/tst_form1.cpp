@@ -16,6 +16,7 @@
 #include "gridgeometry.h"
 #include "diskfaults.h"
 #include "specialfile.h"
+#include "qttranslations.h"
 #include "testenv.h"
 
 #include <QCheckBox>
@@ -312,6 +313,18 @@ private slots:
         QVERIFY(form->art().contains(QStringLiteral("\u3000")) && !form->art().contains(QStringLiteral("▓")));
         QTRY_COMPARE(verdicts(), QStringLiteral("✓✓✓✓"));
         QCOMPARE(box->geometry(), place);
+    }
+
+    // Qt's own words come from its Chinese translation.
+    void contextMenuInChinese()
+    {
+        QtTranslations::install();
+        const std::unique_ptr<QMenu> menu(get<QTextEdit>("Text1")->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text().section(QLatin1Char('('), 0, 0);
+        for (const QString &word : {QStringLiteral("撤销"), QStringLiteral("剪切"), QStringLiteral("复制"), QStringLiteral("粘贴")})
+            QVERIFY2(texts.contains(word), qPrintable(texts.join(QLatin1Char(' '))));
     }
 
     void pastedLinesKeepThePitch()
