@@ -4,13 +4,14 @@
 #include "commandline.h"
 
 #include "console.h"
+#include "fontchoice.h"
 #include "fonts.h"
 #include "printcommand.h"
 #include "printoptions.h"
+#include "qttranslations.h"
 
 #include <QGuiApplication>
-#include <QHash>
-#include <QTranslator>
+#include <QFontDatabase>
 #include <cstdio>
 #include <cstring>
 
@@ -30,32 +31,6 @@ bool windowSystemOption(const char *arg)
             return true;
     return false;
 }
-
-// The words the command-line parser adds to the help and to its errors.
-class ParserTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        static const QHash<QByteArray, QString> words = {
-            {"Displays help on commandline options.", QStringLiteral("显示本帮助")},
-            {"Displays help including Qt specific options.", QStringLiteral("显示本帮助及 Qt 的通用选项")},
-            {"Displays version information.", QStringLiteral("显示版本")},
-            {"Usage: %1", QStringLiteral("用法：%1")},
-            {"[options]", QStringLiteral("[选项]")},
-            {"Options:", QStringLiteral("选项：")},
-            {"Arguments:", QStringLiteral("参数：")},
-            {"Unknown option '%1'.", QStringLiteral("未知选项“%1”。")},
-            {"Unknown options: %1.", QStringLiteral("未知选项：%1。")},
-            {"Missing value after '%1'.", QStringLiteral("选项“%1”后缺少值。")},
-            {"Unexpected value after '%1'.", QStringLiteral("选项“%1”不带值。")},
-        };
-        if (std::strcmp(context, "QCommandLineParser") != 0)
-            return QString();
-        return words.value(QByteArray(sourceText));
-    }
-};
 
 // Qt's own notices (a missing runtime folder and the like) would mix with
 // the program's messages; only its critical ones get through.
@@ -97,8 +72,7 @@ int CommandLine::run(int argc, char *argv[])
     char *qtArgv[] = {argv[0], platform, drawing.data(), nullptr};
     int qtArgc = 3;
     QGuiApplication app(qtArgc, qtArgv);
-    ParserTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    QtTranslations::install();
 
     const PrintOptions options = PrintOptions::parse(arguments);
     switch (options.action) {
@@ -109,6 +83,9 @@ int CommandLine::run(int argc, char *argv[])
         write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                     QCoreApplication::applicationVersion()));
         return 0;
+    case PrintOptions::Action::ListFonts:
+        write(stdout, QFontDatabase::families().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return 0;
     case PrintOptions::Action::UsageError:
         write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));
         return 2;
@@ -116,5 +93,10 @@ int CommandLine::run(int argc, char *argv[])
         break;
     }
     Fonts::install();
+    if (!FontChoice::known(options.fontName)) {
+        write(stderr, QStringLiteral("tessellon：没有安装字体“%1”。最接近的已安装字体：%2。用 --list-fonts 列出全部字体。\n")
+                          .arg(options.fontName, FontChoice::closest(options.fontName).join(QStringLiteral("、"))));
+        return 1;
+    }
     return PrintCommand(options).run(stdin, stdout, stderr);
 }

@@ -6,6 +6,8 @@
 #include "celltext.h"
 #include "colorcodes.h"
 #include "picturearea.h"
+#include "helptext.h"
+#include "terminal.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -47,8 +49,9 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("把字或图片拼成由文字组成的图形，打印到标准输出。"));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示本帮助"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("显示版本"));
+    const QCommandLineOption listFonts(QStringLiteral("list-fonts"), QStringLiteral("列出已安装的字体，每行一个"));
     const QCommandLineOption print(QStringLiteral("print"), QStringLiteral("在命令行拼字，不打开窗口"));
     const QCommandLineOption font({QStringLiteral("f"), QStringLiteral("font")},
                                   QStringLiteral("拼字用的字体（默认：幼圆）"), QStringLiteral("字体"));
@@ -72,7 +75,7 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("同时把拼出的文字印成图片，按扩展名存为 PNG 或 JPEG"),
                                      QStringLiteral("文件"));
-    const QCommandLineOption colours(QStringLiteral("colours"),
+    const QCommandLineOption colours({QStringLiteral("colours"), QStringLiteral("colors")},
                                      QStringLiteral("图片的背景色和文字颜色代号（默认：1,6）：%1")
                                          .arg(ColorCodes::prompt().section(QStringLiteral("\r\n"), 1)),
                                      QStringLiteral("背景色,文字色"));
@@ -96,21 +99,31 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
                                      .arg(ArtGrid::MaxGap)
                                      .arg(ArtGrid::DefaultGap),
                                  QStringLiteral("N"));
-    parser.addOptions({print, font, fg, bg, noBold, shrink, size, crlf, fromPicture, picture, colours, check, target,
-                       format, scale, join, gap});
-    parser.addPositionalArgument(QStringLiteral("图形字"), QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取"),
-                                 QStringLiteral("[图形字...]"));
+    const QList<QCommandLineOption> all = {help,   version,     listFonts, print,   font,  fg,
+                                           bg,     noBold,      shrink,    size,    crlf,  fromPicture,
+                                           picture, colours,    check,     target,  format, scale,
+                                           join,    gap};
+    parser.addOptions(all);
+    const QPair<QString, QString> glyphsArgument{QStringLiteral("图形字"),
+                                                 QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取")};
+    const QString syntax = QStringLiteral("[图形字...]");
+    parser.addPositionalArgument(glyphsArgument.first, glyphsArgument.second, syntax);
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     PrintOptions options;
     if (parser.isSet(help)) {
         options.action = Action::Help;
-        options.message = parser.helpText();
+        options.message = HelpText::format(syntax, parser.applicationDescription(), all, {glyphsArgument},
+                                           Terminal::standardOutputColumns());
         return options;
     }
     if (parser.isSet(version)) {
         options.action = Action::Version;
+        return options;
+    }
+    if (parser.isSet(listFonts)) {
+        options.action = Action::ListFonts;
         return options;
     }
     if (!parser.isSet(print))
@@ -119,6 +132,9 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
     options.glyphs = parser.positionalArguments();
     if (parser.isSet(font))
         options.fontName = parser.value(font);
+    for (const QCommandLineOption &cell : {fg, bg})
+        if (parser.isSet(cell) && parser.value(cell).isEmpty())
+            return usageError(QStringLiteral("--%1 的文字不能为空：空的格子会使各行长短不齐。").arg(cell.names().first()));
     if (parser.isSet(fg))
         options.foreground = parser.value(fg);
     if (parser.isSet(bg))

@@ -14,7 +14,7 @@
 // What `tessellon --print` was asked for, read from its arguments.
 struct PrintOptions
 {
-    enum class Action { Print, Help, Version, UsageError };
+    enum class Action { Print, Help, Version, ListFonts, UsageError };
     enum class Format { Text, Html, Ansi, Svg };
 
     Action action = Action::Print;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -59,19 +60,25 @@ class TestCli : public QObject
 private:
     std::unique_ptr<TestEnv> env;
 
-    // No display variable and a fresh HOME: the command must manage alone.
     // In a terminal, standard output and error both go to it: run.out holds both.
     Run run(const QStringList &arguments, const QByteArray &input = {}, bool terminal = false)
+    {
+        return launch(QStringList{QStringLiteral("--print")} + arguments, input, terminal);
+    }
+
+    // No display variable and a fresh HOME: the command must manage alone.
+    Run launch(const QStringList &arguments, const QByteArray &input = {}, bool terminal = false, int columns = 80)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
                                  "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
             environment.remove(QLatin1String(name));
         environment.insert(QStringLiteral("HOME"), env->home());
+        environment.insert(QStringLiteral("COLUMNS"), QString::number(columns));
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(env->home());  // relative names land there
-        QStringList command = QStringList{QStringLiteral(TESSELLON_PROGRAM), QStringLiteral("--print")} + arguments;
+        QStringList command = QStringList{QStringLiteral(TESSELLON_PROGRAM)} + arguments;
         if (terminal) {
             for (QString &word : command)
                 word = QLatin1Char('\'') + word + QLatin1Char('\'');
@@ -119,6 +126,70 @@ private slots:
         if (!arguments.contains(QStringLiteral("--crlf")))
             art.replace("\r\n", "\n");
         QCOMPARE(cli.out, art);
+    }
+
+    // `tessellon 顶` composes at once; "Open with" on a picture puts it on the pad.
+    void startArgument()
+    {
+        Form1 form;
+        form.openArgument(QStringLiteral("顶"));
+        QCOMPARE(form.art().toUtf8().replace("\r\n", "\n"), run({QStringLiteral("顶")}).out);
+        const QString picture = QStringLiteral(PAD_PICTURE);
+        form.openArgument(picture);
+        QVERIFY(!form.findChild<QLineEdit *>(QStringLiteral("Text2"))->isEnabled());
+        form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(form.art().toUtf8().replace("\r\n", "\n"), run({QStringLiteral("--from-picture"), picture}).out);
+    }
+
+    // Descriptions start at one terminal column, a Chinese character counting two, and fit the width.
+    void helpColumns_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::newRow("80 columns") << 80;
+        QTest::newRow("50 columns") << 50;
+    }
+
+    void helpColumns()
+    {
+        QFETCH(int, columns);
+        const Run help = launch({QStringLiteral("--help")}, {}, false, columns);
+        QCOMPARE(help.status, 0);
+        const auto width = [](QStringView text) {
+            qsizetype n = text.size();
+            for (QChar c : text)
+                n += (c >= u'\u2E80' && c <= u'\u9FFF') || (c >= u'\uFF00' && c <= u'\uFF60');
+            return n;
+        };
+        QSet<qsizetype> starts;
+        int options = 0;
+        for (const QString &line : QString::fromUtf8(help.out).split(QLatin1Char('\n'))) {
+            QVERIFY2(width(line) <= columns, qPrintable(line));
+            // A name at column 2 and its description after a gap, or a description going on.
+            const qsizetype name = line.indexOf(QRegularExpression(QStringLiteral("\\S")));
+            if (!line.startsWith(QLatin1String("  ")) || name < 0)
+                continue;
+            options += line.startsWith(QLatin1String("  -"));
+            const qsizetype gap = name > 2 ? 0 : line.indexOf(QLatin1String("  "), name);
+            if (gap >= 0)
+                starts << width(QStringView(line).left(line.indexOf(QRegularExpression(QStringLiteral("\\S")), gap)));
+        }
+        QVERIFY(options >= 14);
+        QCOMPARE(starts.size(), 1);
+
+        const Run fonts = launch({QStringLiteral("--list-fonts")});
+        QCOMPARE(fonts.status, 0);
+        QVERIFY(fonts.out.split('\n').contains("WenQuanYi Zen Hei"));
+    }
+
+    // A window needs a display: one line says so and how to print without one.
+    void noDisplay()
+    {
+        const Run start = launch({QStringLiteral("顶")});
+        QCOMPARE(start.status, 2);
+        const QString message = QString::fromUtf8(start.err);
+        QVERIFY2(message.count(QLatin1Char('\n')) == 1 && message.contains(QLatin1String("tessellon --print")) &&
+                     TestEnv::chinese(message),
+                 qPrintable(message));
     }
 
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8, as the composition tests' grid.
@@ -287,6 +358,11 @@ private slots:
         QTest::newRow("size out of range") << "--size 64 顶" << 2 << "64" << false;
         QTest::newRow("colour code 9") << "--picture a.png --colours 1,9 顶" << 2 << "1,9" << false;
         QTest::newRow("colour code 0") << "--picture a.png --colours 0,6 顶" << 2 << "0,6" << false;
+        QTest::newRow("colour codes, American spelling") << "--picture a.png --colors 1,9 顶" << 2 << "1,9" << false;
+        QTest::newRow("empty foreground") << "--fg  顶" << 2 << "--fg" << false;
+        QTest::newRow("empty background") << "--bg= 顶" << 2 << "--bg" << false;
+        QTest::newRow("font not installed, the closest named")
+            << "-f WenQuanYiZenHei 顶" << 1 << "WenQuanYi Zen Hei" << false;
         QTest::newRow("picture of no known type") << "--picture a.gif 顶" << 2 << "a.gif" << false;
         QTest::newRow("unreadable picture") << "--from-picture missing.png" << 1 << "missing.png" << false;
         QTest::newRow("unwritable picture") << "--picture no/such/folder/a.png 顶" << 1 << "a.png" << true;
