@@ -29,7 +29,9 @@ interface is in Simplified Chinese.")
 # The libraries the program links come from dpkg-shlibdeps (dpkg-dev); the
 # rest is what it needs at run time without linking it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-zenhei, fonts-arphic-ukai")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-zenhei, fonts-arphic-ukai")
+# Opens the saved files and the lists with the desktop's programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 # Debian's documentation: the copyright and the compressed changelog, whose
 # newest entry must name this version.
