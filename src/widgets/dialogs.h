@@ -18,7 +18,7 @@ void message(QWidget *parent, const QString &text, const QString &title,
 // Opens the file with the desktop's program for its type; when the desktop
 // cannot, says so and names the file, so that it can be opened by hand.
 void openDocument(QWidget *parent, const QString &path);
-// Writes the lines as a text file (GBK, CR LF) and opens it so; false, with
+// Writes the lines as a text file (see TextFile) and opens it so; false, with
 // the reason, when it cannot be written, and then nothing is opened.
 bool writeAndOpen(QWidget *parent, const QString &path, const QStringList &lines, QString *error);
 // True when the user answers yes.
