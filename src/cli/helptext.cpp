@@ -3,6 +3,8 @@
 
 #include "helptext.h"
 
+#include "displaywidth.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
@@ -10,15 +12,7 @@
 namespace {
 int columnsOf(char32_t c)
 {
-    if ((c >= 0x0300 && c <= 0x036F) || (c >= 0x200B && c <= 0x200F))
-        return 0;
-    static constexpr char32_t wide[][2] = {
-        {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
-        {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
-        {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD},
-    };
-    return std::any_of(std::begin(wide), std::end(wide), [c](const auto &r) { return c >= r[0] && c <= r[1]; }) ? 2
-                                                                                                              : 1;
+    return DisplayWidth::columns(c, DisplayWidth::Ambiguous::Narrow);
 }
 
 // No line starts with a closing mark or ends with an opening one.
@@ -82,10 +76,7 @@ void addRows(QString &out, const QList<QPair<QString, QString>> &rows, int start
 
 int HelpText::columns(QStringView text)
 {
-    int n = 0;
-    for (char32_t c : text.toUcs4())
-        n += columnsOf(c);
-    return n;
+    return DisplayWidth::columns(text.toString());
 }
 
 QString HelpText::format(const QString &syntax, const QString &description, const QList<QCommandLineOption> &options,
