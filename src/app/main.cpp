@@ -3,11 +3,14 @@
 
 #include "commandline.h"
 #include "desktop.h"
-#include "windowsystem.h"
+#include "dialogs.h"
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
 #include "qttranslations.h"
+#include "sessionend.h"
+#include "windowsystem.h"
+#include "workfiles.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -28,6 +31,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QtTranslations::install();
     Fonts::install();
+    if (const std::optional<QString> why = WorkFiles::problem()) {
+        Dialogs::message(nullptr, *why, QStringLiteral("Tessellon加强版"), QMessageBox::Critical);
+        return 1;
+    }
     // The glyph text or the picture the program was started with.
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.value(0) == QLatin1String("--"))
@@ -47,6 +54,18 @@ int main(int argc, char *argv[])
                 mainWindow->openArgument(arguments.first());
         },
         Qt::QueuedConnection);
+    // A logout or a termination signal ends the program as closing the main
+    // window does: the count is stored and the working files go.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&mainWindow] {
+        if (mainWindow)
+            mainWindow->close();
+        QCoreApplication::quit();
+    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&mainWindow] {
+        if (mainWindow)
+            mainWindow->close();
+    });
     splash->Form_Load();
     return app.exec();
 }

@@ -9,6 +9,7 @@
 #include "printcommand.h"
 #include "printoptions.h"
 #include "qttranslations.h"
+#include "standardstreams.h"
 
 #include <QGuiApplication>
 #include <QFontDatabase>
@@ -62,8 +63,12 @@ bool CommandLine::requested(int argc, char *argv[])
 
 int CommandLine::run(int argc, char *argv[])
 {
+    const StandardStreams::Closed closed = StandardStreams::guard();
     const QStringList arguments = Console::arguments(argc, argv);
     Console::useUtf8();
+    QList<QByteArray> raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QByteArray(argv[i]);
 
     qInstallMessageHandler(criticalOnly);
     // Qt sees none of the arguments, and draws off screen: no display needed.
@@ -74,7 +79,11 @@ int CommandLine::run(int argc, char *argv[])
     QGuiApplication app(qtArgc, qtArgv);
     QtTranslations::install();
 
-    const PrintOptions options = PrintOptions::parse(arguments);
+    const PrintOptions options = PrintOptions::parse(arguments, raw);
+    if (closed.output && options.action != PrintOptions::Action::UsageError) {
+        write(stderr, QStringLiteral("tessellon：标准输出已关闭，无处可写。\n"));
+        return 1;
+    }
     switch (options.action) {
     case PrintOptions::Action::Help:
         write(stdout, options.message);
@@ -91,6 +100,10 @@ int CommandLine::run(int argc, char *argv[])
         return 2;
     case PrintOptions::Action::Print:
         break;
+    }
+    if (closed.input && options.glyphs.isEmpty() && options.fromPicture.isEmpty()) {
+        write(stderr, QStringLiteral("tessellon：标准输入已关闭：请在命令行上给出图形字。\n"));
+        return 1;
     }
     Fonts::install();
     if (!FontChoice::known(options.fontName)) {

@@ -7,11 +7,13 @@
 #include "artdefaults.h"
 #include "celltext.h"
 #include "colorcodes.h"
+#include "files.h"
 #include "composer.h"
 #include "imagefiles.h"
 #include "padpicture.h"
 #include "picturearea.h"
 #include "terminal.h"
+#include "workfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,19 +24,32 @@
 #include <cstring>
 
 namespace {
-// One line of the input without its line end; false at the end of the input.
-bool readLine(FILE *in, QByteArray *line)
+// More bytes than any text a box takes: UTF-8 spends at most three bytes on
+// each UTF-16 unit.
+constexpr qsizetype MaxLineBytes = 3 * qsizetype(CellText::MaxLength);
+
+enum class Line { Read, TooLong, End };
+
+// One line of the input without its line end. A longer line than any cell
+// can use is read to its end but not kept, so memory stays bounded.
+Line readLine(FILE *in, QByteArray *line)
 {
     line->clear();
+    bool tooLong = false;
     int c;
     while ((c = std::getc(in)) != EOF) {
         if (c == '\n')
             break;
-        line->append(char(c));
+        if (line->size() < MaxLineBytes)
+            line->append(char(c));
+        else
+            tooLong = true;
     }
     if (line->endsWith('\r'))
         line->chop(1);
-    return c != EOF || !line->isEmpty();
+    if (tooLong)
+        return Line::TooLong;
+    return c != EOF || !line->isEmpty() ? Line::Read : Line::End;
 }
 
 QString quoted(const QString &path)
@@ -64,7 +79,7 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         input.foreground = m_options.foreground.value_or(ArtDefaults::Glyph);
         input.textMode = false;
         QString why;
-        const QImage drawing = PadPicture::fromFile(m_options.fromPicture, m_large.size(), &why);
+        const QImage drawing = PadPicture::fromFile(m_options.fromPictureFile, m_large.size(), &why);
         if (drawing.isNull()) {
             fail(QStringLiteral("无法读取图片%1：%2").arg(quoted(m_options.fromPicture), why));
             return 1;
@@ -94,10 +109,20 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
                 return 1;
         return finish() ? status() : 1;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
     QByteArray line;
-    while (readLine(in, &line)) {
-        QString glyph = utf8.decode(line);
+    for (int number = 1;; ++number) {
+        const Line read = readLine(in, &line);
+        if (read == Line::End)
+            break;
+        if (read == Line::TooLong) {
+            fail(QStringLiteral("标准输入的第 %1 行太长（超过 %2 字节），图形字最多 %3 个字符。")
+                     .arg(number)
+                     .arg(MaxLineBytes)
+                     .arg(CellText::MaxLength));
+            return 2;  // as a text too long for its box
+        }
+        // Each line on its own: a bad byte in one never spoils the next.
+        QString glyph = QString::fromUtf8(line);
         if (m_first && glyph.startsWith(QChar(0xFEFF)))
             glyph.remove(0, 1);
         if (const QString why = CellText::refusal(glyph, CellText::Box::Glyph); !why.isEmpty()) {
@@ -191,10 +216,14 @@ bool PrintCommand::writePicture(const QString &art)
                         .arg(quoted(m_options.picture))
                         .arg(size.width())
                         .arg(size.height()));
+    // The windows delete their working files at exit: nothing else goes there.
+    if (WorkFiles::isWorkFile(m_options.pictureFile))
+        return fail(QStringLiteral("%1是本程序自己的工作文件，请换一个文件名或文件夹。").arg(quoted(m_options.picture)));
     const QImage picture = PictureArea::picture(art, colours().back, colours().text, m_options.scale);
     QString why;
-    if (!ImageFiles::save(picture, m_options.picture, m_options.pictureFormat.constData(),
-                          ArtDefaults::quality(m_options.pictureFormat), &why))
+    const QByteArray bytes = ImageFiles::encode(picture, m_options.pictureFormat.constData(),
+                                                ArtDefaults::quality(m_options.pictureFormat), &why);
+    if (bytes.isEmpty() || !Files::write(m_options.pictureFile, bytes, &why))
         return fail(QStringLiteral("无法写入图片%1：%2").arg(quoted(m_options.picture), why));
     return true;
 }

@@ -5,11 +5,13 @@
 
 #include "celltext.h"
 #include "colorcodes.h"
-#include "picturearea.h"
+#include "files.h"
 #include "helptext.h"
+#include "picturearea.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -39,13 +41,33 @@ std::optional<int> wholeNumber(const QCommandLineParser &parser, const QCommandL
     return std::nullopt;
 }
 
+// The bytes that the command line gave for an option's value: a name that is
+// not UTF-8 (GBK from an old disk) is read as another text, so its bytes are
+// found again among the arguments, alone or after "--option=". Nothing when
+// two different names read as the same text.
+std::optional<QByteArray> fileName(const QString &value, const QList<QByteArray> &raw)
+{
+    std::optional<QByteArray> found;
+    for (const QByteArray &argument : raw) {
+        const qsizetype equals = argument.startsWith("--") ? argument.indexOf('=') : -1;
+        for (const QByteArray &candidate : {argument, equals < 0 ? QByteArray() : argument.mid(equals + 1)}) {
+            if (candidate.isEmpty() || QString::fromLocal8Bit(candidate) != value)
+                continue;
+            if (found && *found != candidate)
+                return std::nullopt;
+            found = candidate;
+        }
+    }
+    return found ? found : std::optional<QByteArray>(QFile::encodeName(value));
+}
+
 std::optional<int> colourCode(const QString &text)
 {
     return ColorCodes::code(text, ColorCodes::Match::Exact);
 }
 }
 
-PrintOptions PrintOptions::parse(const QStringList &arguments)
+PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByteArray> &raw)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("把字或图片拼成由文字组成的图形，打印到标准输出。"));
@@ -160,6 +182,8 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
         options.geometry.cells = *cells;
     }
     options.fromPicture = parser.value(fromPicture);
+    if (parser.isSet(fromPicture) && options.fromPicture.isEmpty())
+        return usageError(QStringLiteral("--from-picture 须给出图片的文件名。"));
     if (parser.isSet(fromPicture) && !options.glyphs.isEmpty())
         return usageError(QStringLiteral("--from-picture 与图形字只能任选其一。"));
 
@@ -184,6 +208,14 @@ PrintOptions PrintOptions::parse(const QStringList &arguments)
     }
 
     options.picture = parser.value(picture);
+    for (auto [value, file] : {std::pair{&options.fromPicture, &options.fromPictureFile},
+                               std::pair{&options.picture, &options.pictureFile}}) {
+        const std::optional<QByteArray> bytes = fileName(*value, raw);
+        if (!bytes)
+            return usageError(QStringLiteral("有几个文件名都读作“%1”（不是 UTF-8 编码），无法确定是哪一个。").arg(*value));
+        *file = *bytes;
+        *value = Files::shownName(*bytes);
+    }
     if (parser.isSet(picture)) {
         const QString suffix = QFileInfo(options.picture).suffix().toLower();
         if (suffix == QLatin1String("png"))

@@ -30,6 +30,9 @@ struct PrintOptions
     bool crlf = false;
     QString fromPicture;
     QString picture;
+    // The two file names as the bytes the command line gave.
+    QByteArray fromPictureFile;
+    QByteArray pictureFile;
     QByteArray pictureFormat;
     int backCode = ArtDefaults::BackColourCode;
     int textCode = ArtDefaults::TextColourCode;
@@ -41,6 +44,7 @@ struct PrintOptions
     bool join = false;
     int gap = ArtGrid::DefaultGap;
 
-    // The arguments include the program's name first, as main() gets them.
-    static PrintOptions parse(const QStringList &arguments);
+    // The arguments include the program's name first, as main() gets them;
+    // raw holds them as bytes, for file names that are not UTF-8.
+    static PrintOptions parse(const QStringList &arguments, const QList<QByteArray> &raw = {});
 };

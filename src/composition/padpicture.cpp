@@ -5,6 +5,7 @@
 
 #include "imagefiles.h"
 
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -42,6 +43,11 @@ QImage PadPicture::fromImage(const QImage &picture, QSize pad)
 
 QImage PadPicture::fromFile(const QString &path, QSize pad, QString *error)
 {
-    const QImage picture = ImageFiles::load(path, error, pad, Qt::KeepAspectRatio);
+    return fromFile(QFile::encodeName(path), pad, error);
+}
+
+QImage PadPicture::fromFile(const QByteArray &nativePath, QSize pad, QString *error)
+{
+    const QImage picture = ImageFiles::load(nativePath, error, pad, Qt::KeepAspectRatio);
     return picture.isNull() ? QImage() : fromImage(picture, pad);
 }

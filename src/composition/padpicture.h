@@ -17,6 +17,8 @@ namespace PadPicture {
 // The file is decoded straight to the fitted size. A file that is not a
 // readable picture (or too large to read) gives a null image and the reason.
 QImage fromFile(const QString &path, QSize pad, QString *error = nullptr);
+// The same for a name given as the bytes on disk.
+QImage fromFile(const QByteArray &nativePath, QSize pad, QString *error = nullptr);
 QImage fromImage(const QImage &picture, QSize pad);
 
 }

@@ -5,6 +5,7 @@
 
 #include "artsource.h"
 #include "canvas.h"
+#include "files.h"
 #include "padhistory.h"
 #include "snapshotfile.h"
 
@@ -64,7 +65,7 @@ private slots:
     void Picture2_MouseDown();
     void Picture2_MouseMove(QPointF position);
     void Picture2_MouseUp();
-    void Picture2_FilesDropped(const QStringList &paths);
+    void Picture2_FilesDropped(const QList<Files::Entry> &files);
     void Picture2_Undo();
     void Picture2_Redo();
     void Text1_ContextMenu(const QPoint &position);

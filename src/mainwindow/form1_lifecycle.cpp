@@ -82,7 +82,7 @@ void Form1::Form_Unload()
 
 QString Form1::countLock()
 {
-    return WorkFiles::path(WorkFiles::CountFile + QStringLiteral(".lock"));
+    return WorkFiles::path(WorkFiles::CountLock);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -112,22 +112,22 @@ void Form1::Picture2_Redo()
 void Form1::openArgument(const QString &argument)
 {
     if (QFileInfo::exists(argument)) {
-        Picture2_FilesDropped({argument});
+        Picture2_FilesDropped({Files::entry(argument)});
         return;
     }
     Text2->setText(argument);
     Command1_Click();
 }
 
-void Form1::Picture2_FilesDropped(const QStringList &paths)
+void Form1::Picture2_FilesDropped(const QList<Files::Entry> &files)
 {
     // One picture at a time: the first file dropped.
-    const QString path = paths.value(0);
+    const Files::Entry file = files.value(0);
     QString why;
-    const QImage drawing = PadPicture::fromFile(path, m_large.size(), &why);
+    const QImage drawing = PadPicture::fromFile(file.native, m_large.size(), &why);
     if (drawing.isNull()) {
         Dialogs::message(this,
-                         QStringLiteral("无法把“%1”放到绘图区：%2").arg(QDir::toNativeSeparators(path), why),
+                         QStringLiteral("无法把“%1”放到绘图区：%2").arg(QDir::toNativeSeparators(file.name), why),
                          QStringLiteral("错误提示"), QMessageBox::Warning);
         return;
     }

@@ -3,13 +3,15 @@
 
 #include "folderlist.h"
 
+#include "files.h"
+
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QHeaderView>
 #include <QStyle>
 
 namespace {
-constexpr int PathRole = Qt::UserRole;
+constexpr int NativeRole = Qt::UserRole;  // the folder as the bytes on disk
 }
 
 FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
@@ -20,51 +22,66 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setIndentation(12);
     setItemsExpandable(false);
     connect(this, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem *item) { setPath(item->data(0, PathRole).toString()); });
+            [this](QTreeWidgetItem *item) { setNativePath(item->data(0, NativeRole).toByteArray()); });
     setPath(QDir::homePath());
 }
 
 bool FolderList::setPath(const QString &path)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isDir())
+    return setNativePath(QFile::encodeName(path));
+}
+
+bool FolderList::setNativePath(const QByteArray &path)
+{
+    if (path.isEmpty() || !Files::isFolder(path))
         return false;
-    const QString clean = QDir::cleanPath(info.absoluteFilePath());
-    if (clean == m_path)
+    // Cleaned as QDir::cleanPath cleans, on the bytes: the names between the
+    // slashes are kept as they are on disk.
+    QByteArrayList parts;
+    const QByteArray absolute = path.startsWith('/') ? path : QFile::encodeName(QDir::currentPath()) + '/' + path;
+    for (const QByteArray &part : absolute.split('/')) {
+        if (part == "..") {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (!part.isEmpty() && part != ".") {
+            parts << part;
+        }
+    }
+    const QByteArray clean = '/' + parts.join('/');
+    if (clean == m_native)
         return true;
-    m_path = clean;
-    rebuild();
+    m_native = clean;
+    m_path = Files::shownName(clean);
+    rebuild(parts);
     emit pathChanged(m_path);
     return true;
 }
 
-void FolderList::rebuild()
+QByteArray FolderList::nativePrefix() const
+{
+    return m_native.endsWith('/') ? m_native : m_native + '/';
+}
+
+void FolderList::rebuild(const QByteArrayList &parts)
 {
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    QStringList chain;
-    for (QDir dir(m_path);; ) {
-        chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
+    auto *current = new QTreeWidgetItem(this, {QStringLiteral("/")});
+    current->setIcon(0, open);
+    current->setData(0, NativeRole, QByteArray("/"));
+    QByteArray folder;
+    for (const QByteArray &part : parts) {
+        folder += '/' + part;
+        current = new QTreeWidgetItem(current, {Files::shownName(part)});
+        current->setIcon(0, open);
+        current->setData(0, NativeRole, folder);
     }
-    QTreeWidgetItem *parent = nullptr;
-    for (const QString &folder : chain) {
-        const QString name = QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName();
-        auto *item = parent ? new QTreeWidgetItem(parent, {name}) : new QTreeWidgetItem(this, {name});
-        item->setIcon(0, open);
-        item->setData(0, PathRole, folder);
-        parent = item;
-    }
-    QTreeWidgetItem *current = parent;
-    const QFileInfoList children = QDir(m_path).entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    for (const QFileInfo &child : children) {
-        auto *item = new QTreeWidgetItem(current, {child.fileName()});
+    for (const Files::Entry &child : Files::folders(m_native)) {
+        auto *item = new QTreeWidgetItem(current, {child.name});
         item->setIcon(0, closed);
-        item->setData(0, PathRole, child.absoluteFilePath());
+        item->setData(0, NativeRole, child.native);
     }
     expandAll();
     setCurrentItem(current);

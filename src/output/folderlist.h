@@ -14,15 +14,22 @@ class FolderList : public QTreeWidget
 public:
     explicit FolderList(QWidget *parent = nullptr);
 
+    // The current folder as shown, and as the bytes that name it on disk
+    // (a folder named in GBK on an old disk is entered and kept by its bytes).
     QString path() const { return m_path; }
+    QByteArray nativePath() const { return m_native; }
+    // The folder with a slash at its end, to put a file name after.
+    QByteArray nativePrefix() const;
     // Moves to the folder; false (staying put) when it is not a folder.
     bool setPath(const QString &path);
+    bool setNativePath(const QByteArray &path);
 
 signals:
     void pathChanged(const QString &path);
 
 private:
-    void rebuild();
+    void rebuild(const QByteArrayList &parts);
 
     QString m_path;
+    QByteArray m_native;
 };

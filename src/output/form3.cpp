@@ -119,11 +119,8 @@ void Form3::copyPicture()
     Desktop::copyImage(picture());
 }
 
-void Form3::Picture1_FilesDropped(const QStringList &paths)
+void Form3::Picture1_FilesDropped(const QList<Files::Entry> &files)
 {
-    QList<Files::Entry> files;
-    for (const QString &path : paths)
-        files.append(Files::entry(path));
     const QImage dropped = loadPicture(this, files);
     if (!dropped.isNull())
         combine(dropped, askTextColor(this));

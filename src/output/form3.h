@@ -43,7 +43,7 @@ private slots:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void Picture1_FilesDropped(const QStringList &paths);
+    void Picture1_FilesDropped(const QList<Files::Entry> &files);
     void copyPicture();
 
 private:

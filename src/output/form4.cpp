@@ -15,6 +15,7 @@
 #include "rememberedfolder.h"
 #include "scaffold.h"
 #include "textfile.h"
+#include "workfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,19 +90,31 @@ void Form4::saveSvg(SvgSource svg)
     setWindowTitle(SvgCaption);
 }
 
-bool Form4::confirmTarget(const QString &name, const QString &file)
+bool Form4::confirmTarget(const QString &name, const QString &file, const QByteArray &native)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))) {
         Dialogs::message(this, QStringLiteral("文件名不能包含“/”或“\\”，请换一个文件名。"),
                          QStringLiteral("保存"), QMessageBox::Warning);
         return false;
     }
-    if (QFileInfo(file).isDir()) {
+    if (const std::optional<QString> why = Files::checkName(native)) {
+        Dialogs::message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(file), *why),
+                         QStringLiteral("保存"), QMessageBox::Warning);
+        return false;
+    }
+    if (WorkFiles::isWorkFile(native)) {
+        Dialogs::message(this,
+                         QStringLiteral("“%1”是本程序自己的工作文件，程序退出时会被删除，请换一个文件名或文件夹。")
+                             .arg(QDir::toNativeSeparators(file)),
+                         QStringLiteral("保存"), QMessageBox::Warning);
+        return false;
+    }
+    if (Files::isFolder(native)) {
         Dialogs::message(this, QStringLiteral("“%1”是一个文件夹，请换一个文件名。").arg(QDir::toNativeSeparators(file)),
                          QStringLiteral("保存"), QMessageBox::Warning);
         return false;
     }
-    if (QFileInfo::exists(file))
+    if (Files::exists(native))
         return Dialogs::ask(this, QStringLiteral("文件“%1”已经存在，要替换它吗？").arg(QDir::toNativeSeparators(file)),
                             QStringLiteral("确认替换"));
     return true;
@@ -115,23 +128,27 @@ void Form4::Command1_Click()
     const bool svg = bool(m_svg);
     // A picture named *.png is kept lossless.
     const bool png = picture && name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    const QString file =
-        prefix + name + missingExtension(name, svg ? SvgExtensions : picture ? PictureExtensions : TextExtensions);
-    if (!confirmTarget(name, file))
+    const QString fileName =
+        name + missingExtension(name, svg ? SvgExtensions : picture ? PictureExtensions : TextExtensions);
+    const QString file = prefix + fileName;
+    // The folder as its bytes on disk, whatever its name's encoding.
+    const QByteArray native = Dir1->nativePrefix() + QFile::encodeName(fileName);
+    if (!confirmTarget(name, file, native))
         return;
 
     QString why;
-    const bool saved =
-        svg       ? Files::write(file, m_svg(), &why)
-        : picture ? ImageFiles::save(m_picture(), file, png ? "PNG" : "JPG", ArtDefaults::quality(png ? "PNG" : "JPG"), &why)
-                  : TextFile::writeBytes(file, TextFile::encode(m_art.art() + QStringLiteral("\r\n")), &why);
+    const char *format = png ? "PNG" : "JPG";
+    const QByteArray bytes = svg       ? m_svg()
+                             : picture ? ImageFiles::encode(m_picture(), format, ArtDefaults::quality(format), &why)
+                                       : TextFile::encode(m_art.art() + QStringLiteral("\r\n"));
+    const bool saved = !bytes.isEmpty() && Files::write(native, bytes, &why);
     if (!saved) {
         Dialogs::message(this, QStringLiteral("无法保存文件“%1”：%2").arg(QDir::toNativeSeparators(file), why),
                          QStringLiteral("保存失败"), QMessageBox::Warning);
         return;
     }
-    Dialogs::openDocument(this, file);
-    RememberedFolder::store(this, prefix);
+    Dialogs::openDocument(this, file, native);
+    RememberedFolder::store(this, prefix, Dir1->nativePrefix());
     close();
 }
 

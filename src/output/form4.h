@@ -42,7 +42,7 @@ private slots:
 
 private:
     void Form_Load();
-    bool confirmTarget(const QString &name, const QString &file);
+    bool confirmTarget(const QString &name, const QString &file, const QByteArray &native);
 
     const ArtSource &m_art;
     PictureSource m_picture;  // none while saving text or SVG

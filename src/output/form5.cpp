@@ -68,7 +68,7 @@ void Form5::Dir1_Change()
             all << QStringLiteral("*.") + suffix;
         return all;
     }();
-    for (const Files::Entry &entry : Files::regularFiles(Dir1->path())) {
+    for (const Files::Entry &entry : Files::regularFiles(Dir1->nativePath())) {
         if (!QDir::match(patterns, entry.name))
             continue;
         auto *item = new QListWidgetItem(entry.name, File1);
@@ -89,7 +89,7 @@ void Form5::Command1_Click()
         fail(QStringLiteral("请先在右边的列表中选择一个图片文件。"));
         return;
     }
-    if (!QFileInfo(Dir1->path()).isDir()) {
+    if (!Files::isFolder(Dir1->nativePath())) {
         fail(QStringLiteral("文件夹“%1”已不存在。").arg(QDir::toNativeSeparators(Dir1->path())));
         return;
     }
@@ -99,7 +99,7 @@ void Form5::Command1_Click()
         return;
     const std::optional<QColor> textColor = Form3::askTextColor(this);
     emit pictureChosen(picture, textColor);
-    RememberedFolder::store(this, prefix);
+    RememberedFolder::store(this, prefix, Dir1->nativePrefix());
     close();
 }
 

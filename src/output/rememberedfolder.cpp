@@ -4,6 +4,7 @@
 #include "rememberedfolder.h"
 
 #include "dialogs.h"
+#include "files.h"
 #include "textfile.h"
 #include "workfiles.h"
 
@@ -18,8 +19,12 @@ QString RememberedFolder::load()
     return QDir::homePath();
 }
 
-bool RememberedFolder::store(QWidget *window, const QString &prefix)
+bool RememberedFolder::store(QWidget *window, const QString &prefix, const QByteArray &nativePrefix)
 {
+    // The file holds text: a folder whose name is not UTF-8 (GBK bytes from
+    // an old disk) would be read back as another folder, so it is not kept.
+    if (!Files::keptName(nativePrefix))
+        return false;
     const QString file = WorkFiles::path(WorkFiles::Remembered);
     QString why;
     if (TextFile::writeLines(file, {prefix}, &why))

@@ -13,7 +13,8 @@ namespace RememberedFolder
 {
 // The remembered folder when it still exists, else the home folder.
 QString load();
-// Stores the folder prefix (ending in one '/'); tells the user, over window,
-// when it cannot be written.
-bool store(QWidget *window, const QString &prefix);
+// Stores the folder prefix (ending in one '/'), unless its name on disk
+// (nativePrefix) would not read back as the same folder; tells the user,
+// over window, when it cannot be written.
+bool store(QWidget *window, const QString &prefix, const QByteArray &nativePrefix);
 }

@@ -23,6 +23,12 @@ bool Desktop::openDocument(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool Desktop::openDocument(const QByteArray &nativePath)
+{
+    // Percent-encoded from the bytes, so a name that is not UTF-8 keeps them.
+    return QDesktopServices::openUrl(QUrl::fromEncoded("file://" + nativePath.toPercentEncoding("/")));
+}
+
 void Desktop::copyText(const QString &text, const QString &html)
 {
     auto *data = new QMimeData;

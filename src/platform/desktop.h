@@ -21,6 +21,8 @@ bool openDocument(const QString &path);
 // Puts the text on the clipboard as plain text and, when there is one, the
 // same text as HTML for rich text targets.
 void copyText(const QString &text, const QString &html = {});
+// The same for a file named by its bytes on disk.
+bool openDocument(const QByteArray &nativePath);
 // Puts the picture on the clipboard as an image (PNG among the offered types).
 void copyImage(const QImage &image);
 }

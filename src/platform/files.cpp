@@ -5,17 +5,23 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QDeadlineTimer>
 #include <QStringDecoder>
+#include <QThread>
+#include <QUrl>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+// How long a start or an exit waits for another run to finish counting.
+constexpr int LockPatienceMs = 1000;
+
 QString &fullDiskFolder()
 {
     static QString folder;
@@ -45,44 +51,72 @@ bool simulatedFullDisk(const QString &path)
     const QString &folder = fullDiskFolder();
     return !folder.isEmpty() && QDir::cleanPath(path).startsWith(QDir::cleanPath(folder) + QLatin1Char('/'));
 }
-
-QString decodeName(const QByteArray &native)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString name = utf8.decode(native);
-    if (!utf8.hasError())
-        return name;
-    QStringDecoder gbk("GBK");
-    return gbk.isValid() ? QString(gbk.decode(native)) : QString::fromLatin1(native);
 }
+
+std::optional<QString> Files::checkName(const QByteArray &nativePath)
+{
+    if (nativePath.isEmpty() || nativePath.contains('\0'))
+        return qt_error_string(ENOENT);
+    const qsizetype slash = nativePath.lastIndexOf('/');
+    const QByteArray folder = slash > 0 ? nativePath.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
+    const QByteArray name = nativePath.mid(slash + 1);
+    // The limits of the file system that would hold the file, as it states them.
+    const long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    const long pathMax = ::pathconf(folder.constData(), _PC_PATH_MAX);
+    if (name.size() > (nameMax > 0 ? nameMax : NAME_MAX) || nativePath.size() >= (pathMax > 0 ? pathMax : PATH_MAX))
+        return qt_error_string(ENAMETOOLONG);
+    return std::nullopt;
 }
 
 bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
 {
+    return write(QFile::encodeName(path), bytes, error);
+}
+
+bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString *error)
+{
+    if (const std::optional<QString> why = checkName(nativePath))
+        return fail(error, *why);
     struct stat st{};
-    if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+    const bool replacing = ::lstat(nativePath.constData(), &st) == 0;
+    if (replacing && !S_ISREG(st.st_mode))
         return fail(error, notRegular(st.st_mode));
 
-    // No direct-write fallback: writing the file in place could leave it
-    // half written, and the old one must survive a failed write.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, file.errorString());
-    // QSaveFile::commit() ignores a failing last flush and sync (a full disk)
-    // and would put an empty file in place: flush and sync first, and check.
+    // The bytes go to a new file beside the target, under a short name of
+    // its own (so any name that fits the folder can be written), and replace
+    // the target only once they are all on the disk. No direct-write
+    // fallback: the old file must survive a failed write.
+    const qsizetype slash = nativePath.lastIndexOf('/');
+    QByteArray temporary = (slash >= 0 ? nativePath.left(slash + 1) : QByteArray()) + ".tessellon-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail(error, qt_error_string(errno));
+    // The new file gets the old one's permissions, or the usual ones.
+    mode_t mode = st.st_mode & 07777;
+    if (!replacing) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
     QString why;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        why = file.errorString();
-    else if (::fsync(file.handle()) != 0)
+    for (qsizetype done = 0; why.isEmpty() && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno != EINTR)
+            why = qt_error_string(errno);
+        done += n > 0 ? n : 0;
+    }
+    if (why.isEmpty() && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0))
         why = qt_error_string(errno);
-    else if (simulatedFullDisk(path))
+    if (why.isEmpty() && simulatedFullDisk(QFile::decodeName(nativePath)))
         why = qt_error_string(ENOSPC);
+    if (::close(fd) != 0 && why.isEmpty())
+        why = qt_error_string(errno);
+    if (why.isEmpty() && ::rename(temporary.constData(), nativePath.constData()) != 0)
+        why = qt_error_string(errno);
     if (!why.isEmpty()) {
-        file.cancelWriting();
+        ::unlink(temporary.constData());
         return fail(error, why);
     }
-    if (!file.commit())
-        return fail(error, file.errorString());
     return true;
 }
 
@@ -118,39 +152,97 @@ bool Files::openRegular(QFile &file, const QString &path, Links links, QString *
     return openRegular(file, QFile::encodeName(path), links, error);
 }
 
-Files::Entry Files::entry(const QString &path)
+std::optional<QString> Files::keptName(const QByteArray &native)
 {
-    return {path, QFile::encodeName(path)};
+    QString name = QFile::decodeName(native);
+    if (QFile::encodeName(name) != native)
+        return std::nullopt;
+    return name;
 }
 
-QList<Files::Entry> Files::regularFiles(const QString &folder)
+QString Files::shownName(const QByteArray &native)
 {
-    QList<Entry> entries;
-    const QByteArray native = QFile::encodeName(folder);
-    DIR *dir = ::opendir(native.constData());
+    if (const std::optional<QString> kept = keptName(native))
+        return *kept;
+    QStringDecoder gbk("GBK");
+    return gbk.isValid() ? QString(gbk.decode(native)) : QString::fromLatin1(native);
+}
+
+namespace {
+// The entries of one kind (S_IFREG, S_IFDIR) in the folder.
+QList<Files::Entry> listed(const QByteArray &folder, mode_t kind)
+{
+    QList<Files::Entry> entries;
+    DIR *dir = ::opendir(folder.constData());
     if (!dir)
         return entries;
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.')
             continue;  // hidden, as file lists keep them
         struct stat st{};
-        if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 || (st.st_mode & S_IFMT) != kind)
             continue;
         const QByteArray name(entry->d_name);
-        entries.append({decodeName(name), native + '/' + name});
+        entries.append({Files::shownName(name), prefix + name});
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+    std::sort(entries.begin(), entries.end(), [](const Files::Entry &a, const Files::Entry &b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     return entries;
 }
+}
+
+QList<Files::Entry> Files::regularFiles(const QByteArray &folder)
+{
+    return listed(folder, S_IFREG);
+}
+
+QList<Files::Entry> Files::folders(const QByteArray &folder)
+{
+    return listed(folder, S_IFDIR);
+}
+
+bool Files::isFolder(const QByteArray &nativePath)
+{
+    struct stat st{};
+    return ::stat(nativePath.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Files::exists(const QByteArray &nativePath)
+{
+    struct stat st{};
+    return ::lstat(nativePath.constData(), &st) == 0;
+}
+
+Files::Entry Files::fromUrl(const QUrl &url)
+{
+    // The path's bytes as the URL carries them, percent-decoded: not through
+    // a QString, which would turn a name that is not UTF-8 into another.
+    const QByteArray native = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return {shownName(native), native};
+}
 
 void Files::underLock(const QString &lockPath, const std::function<void()> &work)
 {
-    QLockFile lock(lockPath);
-    lock.tryLock(5000);
+    // An advisory lock on a file opened without blocking and without
+    // following a link: a FIFO, folder, link or device at the name is never
+    // waited on, and the lock dies with its holder, so no lock goes stale.
+    // The holders only read and write one short file under it, so a lock held
+    // for longer than a second belongs to a stopped program: work runs anyway.
+    const int fd = ::open(QFile::encodeName(lockPath).constData(),
+                          O_RDONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
+    struct stat st{};
+    const bool usable = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (usable) {
+        const QDeadlineTimer patience(LockPatienceMs);
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && !patience.hasExpired())
+            QThread::msleep(5);
+    }
     work();
+    if (fd >= 0)
+        ::close(fd);  // closing also releases the lock
 }
 
 void Files::simulateFullDisk(const QString &folder)

@@ -3,22 +3,57 @@
 
 #include "workfiles.h"
 
+#include "files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace {
+// The per-user data folder: $XDG_DATA_HOME when it is an absolute path (the
+// XDG rule ignores a relative one), else ~/.local/share; as the bytes the
+// environment gives.
+QByteArray dataHome()
+{
+#ifdef Q_OS_WIN
+    // %LOCALAPPDATA%: the user's own, never roamed.
+    const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    return QFile::encodeName(local.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                             : local);
+#else
+    const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+    if (xdg.startsWith('/'))
+        return xdg;
+    const QByteArray home = qgetenv("HOME");
+    return (home.isEmpty() ? QFile::encodeName(QDir::homePath()) : home) + "/.local/share";
+#endif
+}
+}
+
+std::optional<QString> WorkFiles::problem()
+{
+    const QByteArray base = dataHome();
+    if (Files::keptName(base))
+        return std::nullopt;
+    return QStringLiteral("存放工作文件的文件夹“%1”的名字不是 UTF-8 编码，本程序无法按原样使用它。"
+                          "请检查环境变量 HOME 和 XDG_DATA_HOME。")
+        .arg(Files::shownName(base));
+}
+
+namespace {
+QString location()
+{
+    return QFile::decodeName(dataHome()) + QStringLiteral("/Tessellon");
+}
+}
 
 QString WorkFiles::folder()
 {
-#ifdef Q_OS_WIN
-    // %LOCALAPPDATA%\Tessellon: the user's own, never roamed.
-    const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
-    const QString dir = (local.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : local)
-                        + QStringLiteral("/Tessellon");
-#else
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                        + QStringLiteral("/Tessellon");
-#endif
+    const QString dir = location();
     QDir().mkpath(dir);
     return dir;
 }
@@ -26,6 +61,23 @@ QString WorkFiles::folder()
 QString WorkFiles::path(const QString &name)
 {
     return folder() + QLatin1Char('/') + name;
+}
+
+bool WorkFiles::isWorkFile(const QByteArray &nativePath)
+{
+    const qsizetype slash = nativePath.lastIndexOf('/');
+    const QString name = QFile::decodeName(nativePath.mid(slash + 1));
+    const bool workName = std::any_of(std::begin(AllNames), std::end(AllNames), [&name](const QString *known) {
+        return name.compare(*known, Qt::CaseInsensitive) == 0;
+    });
+    if (!workName)
+        return false;
+    // The same folder by identity, whatever path leads to it.
+    struct stat given{}, work{};
+    const QByteArray folderBytes = slash > 0 ? nativePath.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
+    return ::stat(folderBytes.constData(), &given) == 0
+           && ::stat(QFile::encodeName(location()).constData(), &work) == 0 && given.st_dev == work.st_dev
+           && given.st_ino == work.st_ino;
 }
 
 bool WorkFiles::remove(const QString &name)

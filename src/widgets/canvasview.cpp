@@ -67,15 +67,16 @@ void CanvasView::mouseReleaseEvent(QMouseEvent *event)
 
 namespace {
 // The local files among the dragged URLs; a drag that carries none is refused.
-QStringList localFiles(const QMimeData *data)
+// Each under its own bytes, as the URL carries them.
+QList<Files::Entry> localFiles(const QMimeData *data)
 {
-    QStringList paths;
+    QList<Files::Entry> files;
     if (data && data->hasUrls()) {
         for (const QUrl &url : data->urls())
             if (url.isLocalFile())
-                paths << url.toLocalFile();
+                files << Files::fromUrl(url);
     }
-    return paths;
+    return files;
 }
 }
 
@@ -93,9 +94,9 @@ void CanvasView::dragMoveEvent(QDragMoveEvent *event)
 
 void CanvasView::dropEvent(QDropEvent *event)
 {
-    const QStringList paths = localFiles(event->mimeData());
-    if (paths.isEmpty())
+    const QList<Files::Entry> files = localFiles(event->mimeData());
+    if (files.isEmpty())
         return;
     event->acceptProposedAction();
-    emit filesDropped(paths);
+    emit filesDropped(files);
 }

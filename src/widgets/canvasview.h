@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "files.h"
+
 #include <QFrame>
 #include <QPointF>
 #include <QStringList>
@@ -26,7 +28,7 @@ signals:
     void mouseMoved(QPointF position);
     void mouseReleased(Qt::MouseButton button, QPointF position);
     // Local files dropped on the view (with setAcceptDrops(true)), in order.
-    void filesDropped(const QStringList &paths);
+    void filesDropped(const QList<Files::Entry> &files);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -18,9 +18,9 @@ void Dialogs::message(QWidget *parent, const QString &text, const QString &title
     box.exec();
 }
 
-void Dialogs::openDocument(QWidget *parent, const QString &path)
+void Dialogs::openDocument(QWidget *parent, const QString &path, const QByteArray &nativePath)
 {
-    if (!Desktop::openDocument(path))
+    if (!(nativePath.isEmpty() ? Desktop::openDocument(path) : Desktop::openDocument(nativePath)))
         message(parent,
                 QStringLiteral("没有找到能打开这个文件的程序（可安装 xdg-utils 和相应的程序）。"
                                "请手动打开：\n%1")

@@ -17,7 +17,7 @@ void message(QWidget *parent, const QString &text, const QString &title,
              QMessageBox::Icon icon = QMessageBox::Information);
 // Opens the file with the desktop's program for its type; when the desktop
 // cannot, says so and names the file, so that it can be opened by hand.
-void openDocument(QWidget *parent, const QString &path);
+void openDocument(QWidget *parent, const QString &path, const QByteArray &nativePath = {});
 // Writes the lines as a text file (see TextFile) and opens it so; false, with
 // the reason, when it cannot be written, and then nothing is opened.
 bool writeAndOpen(QWidget *parent, const QString &path, const QStringList &lines, QString *error);

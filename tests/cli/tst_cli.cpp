@@ -6,6 +6,7 @@
 #include "artdefaults.h"
 #include "canvasview.h"
 #include "form1.h"
+#include "files.h"
 #include "form3.h"
 #include "imagefiles.h"
 #include "picturearea.h"
@@ -22,6 +23,8 @@
 #include <QStandardPaths>
 #include <QSet>
 #include <QTest>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 struct Run
@@ -40,7 +43,7 @@ Form1 *composedForm(const Settings &settings)
     for (const auto &[name, value] : settings) {
         QWidget *control = form->findChild<QWidget *>(name);
         if (auto *pad = qobject_cast<CanvasView *>(control)) {
-            emit pad->filesDropped({value.toString()});
+            emit pad->filesDropped({{value.toString(), QFile::encodeName(value.toString())}});
             QCoreApplication::sendPostedEvents();
         } else if (auto *box = qobject_cast<QLineEdit *>(control))
             box->setText(value.toString());
@@ -65,9 +68,18 @@ private:
     {
         return launch(QStringList{QStringLiteral("--print")} + arguments, input, terminal);
     }
-
+    // A shell line that runs the program as "$0": for bytes and streams that QProcess cannot give.
+    Run shell(const QString &line)
+    {
+        return start(QStringLiteral("bash"), {QStringLiteral("-c"), line, QStringLiteral(TESSELLON_PROGRAM)});
+    }
     // No display variable and a fresh HOME: the command must manage alone.
     Run launch(const QStringList &arguments, const QByteArray &input = {}, bool terminal = false, int columns = 80)
+    {
+        return start(QStringLiteral(TESSELLON_PROGRAM), arguments, input, terminal, columns);
+    }
+    Run start(const QString &program, const QStringList &arguments, const QByteArray &input = {},
+              bool terminal = false, int columns = 80)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
@@ -78,7 +90,7 @@ private:
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(env->home());  // relative names land there
-        QStringList command = QStringList{QStringLiteral(TESSELLON_PROGRAM)} + arguments;
+        QStringList command = QStringList{program} + arguments;
         if (terminal) {
             for (QString &word : command)
                 word = QLatin1Char('\'') + word + QLatin1Char('\'');
@@ -378,6 +390,12 @@ private slots:
         QTest::newRow("colours of plain text") << "--colours 1,6 顶" << 2 << "--picture" << false;
         QTest::newRow("target without check") << "--target terminal 顶" << 2 << "--target" << false;
         QTest::newRow("check of a missing font") << "--check --target NoSuchFont 顶" << 1 << "NoSuchFont" << false;
+        QTest::newRow("picture from no file") << "--from-picture ''" << 2 << "--from-picture" << false;
+        QTest::newRow("picture over a working file")
+            << "--picture .local/share/Tessellon/QBX.jpg 顶" << 1 << "QBX.jpg" << true;
+        QTest::newRow("name too long") << "--picture " + QString(300, u'a') + ".png 顶" << 1
+                                       << qt_error_string(ENAMETOOLONG) << true;
+        QTest::newRow("line too long") << QStringLiteral("<<") << 2 << "第 1 行" << false;
     }
 
     // --check prints the widths everywhere instead of the art, and fails in
@@ -435,14 +453,68 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, named);
         QFETCH(bool, printed);
-        const Run cli = arguments.startsWith(u'<') ? run({}, arguments.mid(2).toUtf8())
-                                                   : run(arguments.split(QLatin1Char(' ')));
+        QDir(env->home()).mkpath(QStringLiteral(".local/share/Tessellon"));
+        QStringList words = arguments.split(QLatin1Char(' '));
+        for (QString &word : words)
+            if (word == QStringLiteral("''"))
+                word.clear();
+        // "<<": one line on standard input, longer than any cell can use, read in a few bytes of memory.
+        const Run cli = arguments == QStringLiteral("<<") ? run({}, QByteArray(64 << 20, 'a'))
+                        : arguments.startsWith(u'<')      ? run({}, arguments.mid(2).toUtf8())
+                                                          : run(words);
         QCOMPARE(cli.status, status);
         QCOMPARE(cli.out.isEmpty(), !printed);
         const QString message = QString::fromUtf8(cli.err);
         QVERIFY2(message.count(QLatin1Char('\n')) == 1 && message.endsWith(QLatin1Char('\n')),
                  qPrintable(message));
         QVERIFY2(message.contains(named) && TestEnv::chinese(message), qPrintable(message));
+    }
+
+    // Each line of standard input decoded on its own: a broken character does not take the next line with it.
+    void linesDecodedAlone()
+    {
+        const Run batch = run({}, "\xE9\n顶\n");
+        QCOMPARE(batch.status, 0);
+        QVERIFY(batch.out.endsWith('\n' + run({QStringLiteral("顶")}).out));
+    }
+
+    // A closed stream is named, never read from a file that took its place.
+    void closedStreams_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");  // on standard output, or on standard error for a failure
+        QTest::newRow("closed output") << "\"$0\" --print 顶 >&-" << 1 << "标准输出";
+        QTest::newRow("closed input") << "\"$0\" --print <&-" << 1 << "标准输入";
+        QTest::newRow("closed input, glyph given") << "\"$0\" --print --fg '#' --bg . 一 <&-" << 0 << "...";
+    }
+
+    void closedStreams()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        const Run cli = shell(line);
+        QCOMPARE(cli.status, status);
+        const QString text = QString::fromUtf8(status == 0 ? cli.out : cli.err);
+        QVERIFY2(text.contains(said), qPrintable(text));
+    }
+
+    // File names in GBK bytes, as on disks from Chinese Windows: written and read under their own bytes.
+    void gbkNames()
+    {
+        const QByteArray home = QFile::encodeName(env->home()), gbk = home + "/\xB6\xA5.png";
+        const Run written = shell(QStringLiteral("\"$0\" --print --picture \"$(printf '\\266\\245.png')\" 永"));
+        QCOMPARE(written.status, 0);
+        QFile picture;
+        QVERIFY(Files::openRegular(picture, gbk, Files::Links::Refuse));
+        const QByteArray bytes = picture.readAll();
+        TestEnv::writeAll(file(QStringLiteral("art.png")), bytes);
+        QVERIFY(!QImage(file(QStringLiteral("art.png"))).isNull());
+        const Run read = shell(QStringLiteral("\"$0\" --print --from-picture=\"$(printf '\\266\\245.png')\""));
+        QCOMPARE(read.status, 0);
+        QCOMPARE(read.out, run({QStringLiteral("--from-picture"), file(QStringLiteral("art.png"))}).out);
+        ::unlink(gbk.constData());  // the temporary folder cannot remove a name that is not UTF-8
     }
 };
 

@@ -11,6 +11,8 @@
 #include "outputwindows.h"
 #include "picturearea.h"
 #include "testenv.h"
+#include "files.h"
+#include "textfile.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,7 +24,10 @@
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QRgb Red = 0xFF0000, Blue = 0x0000FF, Magenta = 0xFF00FF, White = 0xFFFFFF;
@@ -338,6 +343,75 @@ private slots:
         QCOMPARE(view(), hidden);
         QCOMPARE(at(area(hidden), 5, 5), Red);
         ::remove(gbkName);  // the temporary folder cannot remove a name that is not UTF-8
+    }
+
+    // Names the system or the program refuses: the system's reason, before anything is written.
+    void refusedNames_data()
+    {
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("picture over the snapshot") << true << "qbx" << "工作文件";
+        QTest::newRow("text over the special characters") << false << "LieBiao" << "工作文件";
+        QTest::newRow("too long") << false << QString(300, u'a') << qt_error_string(ENAMETOOLONG);
+    }
+
+    void refusedNames()
+    {
+        QFETCH(bool, picture);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const QString work = QFileInfo(env->workFile(QStringLiteral("qbx.ini"))).path();
+        QDir().mkpath(work);
+        TestEnv::writeAll(env->workFile(QStringLiteral("qbx.jpg")), "snapshot");
+        picture ? windows->showSavePicture() : windows->showSaveText();
+        folder(saveWindow())->setPath(work);
+        QStringList texts;
+        Modal::press(QStringLiteral("确定"), &texts);
+        saveAs(name);
+        QVERIFY2(texts.size() == 1 && texts[0].contains(reason), qPrintable(texts.join(QLatin1Char('\n'))));
+        QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("qbx.jpg")});
+        QCOMPARE(TestEnv::readAll(env->workFile(QStringLiteral("qbx.jpg"))), QByteArray("snapshot"));
+        QVERIFY(saveWindow()->isVisible());
+    }
+
+    // A folder named in GBK bytes is entered in both windows, listed and saved into under its own bytes.
+    void gbkFolder()
+    {
+        const QByteArray folderBytes = QFile::encodeName(env->home()) + '/' + QStringEncoder("GBK").encode(QStringLiteral("文档"));
+        QCOMPARE(::mkdir(folderBytes.constData(), 0700), 0);
+        writePicture(env->home() + QStringLiteral("/wide.bmp"), Qt::red, Qt::blue);
+        QCOMPARE(::rename(QFile::encodeName(env->home() + QStringLiteral("/wide.bmp")), folderBytes + "/wide.bmp"), 0);
+        auto enter = [this](QWidget *window) {
+            FolderList *list = folder(window);
+            const QList<QTreeWidgetItem *> found = list->findItems(QStringLiteral("文档"), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(found.size(), 1);
+            emit list->itemActivated(found[0], 0);
+            QCOMPARE(list->path(), env->home() + QStringLiteral("/文档"));  // shown decoded
+        };
+        // Dropped on the image view from a file manager, which sends the bytes percent-encoded.
+        windows->showImageView();
+        Modal::prompt(QStringLiteral("1"));
+        QVERIFY(TestEnv::drop(view()->findChild<CanvasView *>("Picture1"),
+                              {QUrl::fromEncoded("file://" + (folderBytes + "/wide.bmp").toPercentEncoding("/"))}));
+        QTRY_COMPARE(at(area(), 5, 230), Red);
+        windows->showCombine();
+        enter(combineWindow());
+        QCOMPARE(folder(combineWindow())->nativePath(), folderBytes);
+        combine(QStringLiteral("wide.bmp"), QStringLiteral("1"));
+        QTRY_VERIFY(!combineWindow());  // read: a picture that cannot be read keeps the window open
+
+        windows->showSaveText();
+        enter(saveWindow());
+        saveAs(QStringLiteral("顶"));
+        QTRY_VERIFY(!saveWindow());
+        QFile saved;
+        QVERIFY(Files::openRegular(saved, folderBytes + QFile::encodeName(QStringLiteral("/顶.txt")), Files::Links::Refuse));
+        QCOMPARE(saved.readAll(), TextFile::encode(art.text + QStringLiteral("\r\n")));
+        QVERIFY(remembered().isEmpty());  // a name that would be read back as another folder is not kept
+        for (const char *name : {"/wide.bmp", "/\xE9\xA1\xB6.txt"})
+            ::unlink(folderBytes + name);
+        ::rmdir(folderBytes.constData());  // the temporary folder cannot remove a name that is not UTF-8
     }
 
     void badPictures_data()
