@@ -216,6 +216,11 @@ bool Files::exists(const QByteArray &nativePath)
     return ::lstat(nativePath.constData(), &st) == 0;
 }
 
+Files::Entry Files::entry(const QString &path)
+{
+    return {path, QFile::encodeName(path)};
+}
+
 Files::Entry Files::fromUrl(const QUrl &url)
 {
     // The path's bytes as the URL carries them, percent-decoded: not through

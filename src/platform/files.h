@@ -51,6 +51,7 @@ struct Entry
     QString name;
     QByteArray native;
 };
+Entry entry(const QString &path);
 // A dropped local file (a file: URL) under its own bytes.
 Entry fromUrl(const QUrl &url);
 // The regular files, or the folders, of the folder (links followed, hidden
