@@ -90,7 +90,7 @@ void AlignmentWindow::check(const QString &foreground, const QString &background
         offers->addStretch();
         grid->addLayout(offers, line++, 0, 1, 4);
     }
-    layout()->replaceWidget(m_rows, rows);
+    delete layout()->replaceWidget(m_rows, rows);  // the old rows' layout item is ours to free
     m_rows->hide();
     m_rows->deleteLater();  // its button may be the one being clicked
     m_rows = rows;
