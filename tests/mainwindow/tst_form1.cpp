@@ -36,6 +36,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Widget position of the grid point (c, r) on the large canvas.
 QPoint gridPoint(qreal c, qreal r)
@@ -55,14 +57,14 @@ private:
     template <typename T = QWidget> T *get(const char *name) { return form->findChild<T *>(name); }
     void click(const char *button) { get<QAbstractButton>(button)->click(); }
     int ink(const char *canvas) { return TestEnv::count(get<CanvasView>(canvas)->canvas()->image(), 0); }
-    QByteArray count() { return TestEnv::readAll(env->workFile(QStringLiteral("denglu.qbx"))); }
+    QByteArray count() { return TestEnv::readAll(env->workFile(u"denglu.qbx"_s)); }
     QImage pad() { return get<CanvasView>("Picture2")->canvas()->image(); }
     // Runs the action answering that many message boxes with 确定; their texts.
     static QStringList messages(int boxes, const std::function<void()> &action)
     {
         QStringList texts;
         for (int i = 0; i < boxes; ++i)
-            Modal::press(QStringLiteral("确定"), &texts);
+            Modal::press(u"确定"_s, &texts);
         action();
         Modal::clear();
         return texts;
@@ -80,26 +82,25 @@ private:
     // A black bar twice as wide as high, as PNG.
     QString writeBar()
     {
-        const QString path = env->home() + QStringLiteral("/bar.png");
         QImage bar(200, 100, QImage::Format_RGB32);
         bar.fill(Qt::black);
-        bar.save(path);
-        return path;
+        bar.save(env->home() + u"/bar.png"_s);
+        return env->home() + u"/bar.png"_s;
     }
     // Does what a user does to write the named file (顶.txt: saved into the working folder); the messages.
     QStringList userWrites(const QString &name)
     {
-        if (name.startsWith(QStringLiteral("顶")))
-            Modal::press(QStringLiteral("是(&Y)"));  // replace the old file
+        if (name.startsWith(u"顶"_s))
+            Modal::press(u"是(&Y)"_s);  // replace the old file
         return messages(1, [this, &name] {
-            if (name == QStringLiteral("qbx.jpg")) {
+            if (name == u"qbx.jpg"_s) {
                 click("Command1");
-            } else if (name == QStringLiteral("liebiao.txt")) {
+            } else if (name == u"liebiao.txt"_s) {
                 QTest::mouseClick(get("Picture3"), Qt::LeftButton);
-            } else if (name == QStringLiteral("denglu.qbx")) {
+            } else if (name == u"denglu.qbx"_s) {
                 form = std::make_unique<Form1>();  // starts on what is there
                 form->close();
-            } else if (name.startsWith(QStringLiteral("Tessellon"))) {
+            } else if (name.startsWith(u"Tessellon"_s)) {
                 click("Command5");
                 auto *about = TestEnv::window<frmAbout>();
                 about->findChild<QPushButton *>("Command1")->click();
@@ -121,11 +122,7 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void cleanup()
-    {
-        form.reset();
-        env.reset();
-    }
+    void cleanup() { form.reset(), env.reset(); }
 
     void countFile_data()
     {
@@ -133,10 +130,10 @@ private slots:
         QTest::addColumn<QString>("shown");  // null: whatever the bytes decode to
         QTest::addColumn<QByteArray>("afterExit");
         const QByteArray one(" 1 \r\n");
-        QTest::newRow("first start") << QByteArray("-") << QStringLiteral("1") << QByteArray(" 2 \r\n");
-        QTest::newRow("second start") << QByteArray(" 2 \r\n") << QStringLiteral(" 2 ") << QByteArray(" 3 \r\n");
-        QTest::newRow("empty file") << QByteArray() << QStringLiteral("") << one;
-        QTest::newRow("not a number") << QByteArray("abc\r\n") << QStringLiteral("abc") << one;
+        QTest::newRow("first start") << QByteArray("-") << u"1"_s << QByteArray(" 2 \r\n");
+        QTest::newRow("second start") << QByteArray(" 2 \r\n") << u" 2 "_s << QByteArray(" 3 \r\n");
+        QTest::newRow("empty file") << QByteArray() << u""_s << one;
+        QTest::newRow("not a number") << QByteArray("abc\r\n") << u"abc"_s << one;
         QTest::newRow("binary garbage") << QByteArray("\x01\xFF\x00\x80", 4) << QString() << one;
         QTest::newRow("a megabyte of digits") << QByteArray(1 << 20, '7') << QString(40, u'7') + u'…' << one;
     }
@@ -147,13 +144,13 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QByteArray, afterExit);
         form.reset();  // the fixture's window made way for a start on this count file
-        const QString file = env->workFile(QStringLiteral("denglu.qbx"));
+        const QString file = env->workFile(u"denglu.qbx"_s);
         QFile::remove(file);
         if (before != "-")
             TestEnv::writeAll(file, before);
         form = std::make_unique<Form1>();
         if (!shown.isNull())
-            QCOMPARE(form->windowTitle(), QStringLiteral("Tessellon加强版    这是您第") + shown + QStringLiteral("次使用本软件！"));
+            QCOMPARE(form->windowTitle(), u"Tessellon加强版    这是您第"_s + shown + u"次使用本软件！"_s);
         QCOMPARE(TestEnv::readAll(file), before == "-" ? QByteArray(" 1 \r\n") : before);
         form->close();
         QCOMPARE(TestEnv::readAll(file), afterExit);
@@ -161,8 +158,7 @@ private slots:
 
     void workingFilesGoWithTheLastWindow()
     {
-        const QStringList names{QStringLiteral("qbx.jpg"), QStringLiteral("liebiao.txt"), QStringLiteral("qbx.ini"),
-                                QStringLiteral("Tessellon的使用技巧.txt")};
+        const QStringList names{u"qbx.jpg"_s, u"liebiao.txt"_s, u"qbx.ini"_s, u"Tessellon的使用技巧.txt"_s};
         for (const QString &name : names)
             TestEnv::writeAll(env->workFile(name), "x");
         click("Command4");
@@ -175,16 +171,16 @@ private slots:
         // Saving a picture after the main window closed remembers the folder again.
         view->findChild<QPushButton *>("Command1")->click();
         TestEnv::window<Form4>()->findChild<QPushButton *>("Command1")->click();
-        QVERIFY(QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
+        QVERIFY(QFileInfo::exists(env->workFile(u"qbx.ini"_s)));
         view->close();
         form.reset();  // the program ends
-        QVERIFY(!QFileInfo::exists(env->workFile(QStringLiteral("qbx.ini"))));
+        QVERIFY(!QFileInfo::exists(env->workFile(u"qbx.ini"_s)));
         QCOMPARE(count(), QByteArray(" 2 \r\n"));
     }
 
     void twoRunsBothCount()
     {
-        TestEnv::writeAll(env->workFile(QStringLiteral("denglu.qbx")), " 10 \r\n");
+        TestEnv::writeAll(env->workFile(u"denglu.qbx"_s), " 10 \r\n");
         Form1 first, second;
         first.close();
         second.close();
@@ -199,16 +195,15 @@ private slots:
         QTest::addColumn<int>("kind");  // 0: a full disk
         for (const char *name : {"qbx.jpg", "liebiao.txt", "Tessellon的使用技巧.txt", "denglu.qbx"})
             for (int kind : {0, int(SpecialFile::Fifo)})  // links and folders: the write's own test
-                QTest::addRow("%s %s", kind == 0 ? "full" : "FIFO", name)
-                    << QString::fromUtf8(name) << kind;
-        QTest::newRow("full 顶.txt") << QStringLiteral("顶.txt") << 0;
+                QTest::addRow("%s %s", kind == 0 ? "full" : "FIFO", name) << QString::fromUtf8(name) << kind;
+        QTest::newRow("full 顶.txt") << u"顶.txt"_s << 0;
     }
 
     void refusedWrites()
     {
         QFETCH(QString, name);
         QFETCH(int, kind);
-        const QString path = env->workFile(name), target = env->home() + QStringLiteral("/target");
+        const QString path = env->workFile(name), target = env->home() + u"/target"_s;
         const QString folder = QFileInfo(path).path();
         std::unique_ptr<FullDisk> full;
         if (kind == 0) {
@@ -221,25 +216,26 @@ private slots:
         }
         const QStringList texts = userWrites(name);
         QCOMPARE(texts.size(), 1);
-        const QString why = kind == 0 ? DiskFaults::fullReason() : QStringLiteral("不是普通文件");
+        const QString why = kind == 0 ? DiskFaults::fullReason() : u"不是普通文件"_s;
         QVERIFY2(TestEnv::chinese(texts[0]) && texts[0].contains(why), qPrintable(texts[0]));
         QCOMPARE(TestEnv::readAll(kind == 0 ? path : target), QByteArray("old"));
         QVERIFY(!env->opened().contains(path));
-        if (name == QStringLiteral("qbx.jpg"))
+        if (name == u"qbx.jpg"_s)
             QCOMPARE(form->art(), QString());  // no art without its snapshot
         if (kind == 0) {
             // No temporary file is left behind.
             const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-            QVERIFY2(left.filter(QStringLiteral(".tessellon-")).isEmpty() && left.contains(name), qPrintable(left.join(u' ')));
+            QVERIFY2(left.filter(u".tessellon-"_s).isEmpty() && left.contains(name), qPrintable(left.join(u' ')));
             return;
         }
         QVERIFY(SpecialFile::isAt(SpecialFile::Fifo, path));
-        if (name != QStringLiteral("qbx.jpg")) {
+        if (name != u"qbx.jpg"_s) {
             click("Command1");  // the window still works
-            QCOMPARE(form->art().count(QStringLiteral("\r\n")), 21);
+            QCOMPARE(form->art().count(u"\r\n"_s), 21);
         }
     }
 
+    // Only the value 1 counts as ticked: greyed (2) is not bold, not shrunk.
     void composesWithTheCheckBoxes()
     {
         click("Command1");
@@ -250,7 +246,6 @@ private slots:
             click("Command1");
             return form->art();
         };
-        // Only the value 1 counts as ticked: greyed (2) is not bold, not shrunk.
         const QString regularArt = artWith("Check2", Qt::Unchecked);
         QVERIFY(regularArt != boldArt);
         QCOMPARE(artWith("Check2", Qt::PartiallyChecked), regularArt);
@@ -260,39 +255,44 @@ private slots:
     // Art too wide for the box scrolls rather than wraps; copying takes it all.
     void copyAndScroll()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(u"before"_s);
         click("Command2");  // nothing to copy yet
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QCOMPARE(clipboard->text(), u"before"_s);
         get<QLineEdit>("Text2")->clear();  // nothing inked: every cell is the background
-        get<QLineEdit>("Text3")->setText(QStringLiteral("▓▓"));
+        get<QLineEdit>("Text3")->setText(u"▓▓"_s);
         click("Command1");
         auto *box = get<QTextEdit>("Text1");
         QVERIFY(box->horizontalScrollBar()->maximum() > 0);
         get("Text3")->setFocus();
         click("Command2");  // copying selects everything; the view and the focus stay
-        QCOMPARE(QGuiApplication::clipboard()->text(), form->art());
+        const QString art = form->art();
+        QCOMPARE(clipboard->text(), art);
         // Rich text targets get the same rows as HTML.
-        const QString html = QGuiApplication::clipboard()->mimeData()->html();
-        QCOMPARE(TestEnv::xmlTexts(html.toUtf8(), QStringLiteral("pre")),
-                 QStringList{form->art().chopped(2).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))});
-        QCOMPARE(box->textCursor().selectedText().size(), form->art().size() - 21);
+        QCOMPARE(TestEnv::xmlTexts(clipboard->mimeData()->html().toUtf8(), u"pre"_s),
+                 QStringList{art.chopped(2).replace(u"\r\n"_s, u"\n"_s)});
+        QCOMPARE(box->textCursor().selectedText().size(), art.size() - 21);
         QCOMPARE(QApplication::focusWidget(), get("Text3"));
         QCOMPARE(box->verticalScrollBar()->value(), 0);
     }
 
-    // The output box's menu opens the alignment check beside the window; a
+    // The output box's menu, in Qt's Chinese words, opens the alignment check beside the window; a
     // replacement it offers goes into its box and the art is composed again.
     void alignmentCheck()
     {
+        QtTranslations::install();
         click("Command1");
         auto *box = get<QTextEdit>("Text1");
         const QRect place = box->geometry();
         emit box->customContextMenuRequested(QPoint(10, 10));
         QMenu *menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
-        QVERIFY(menu->actions().size() > 2);  // the box's own actions stay
-        QCOMPARE(menu->actions().last()->text(), QStringLiteral("对齐检查(&A)…"));
-        menu->actions().last()->trigger();
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text().section(u'(', 0, 0);
+        for (const QString &word : {u"撤销"_s, u"剪切"_s, u"复制"_s, u"粘贴"_s})  // the box's own actions stay
+            QVERIFY2(texts.contains(word), qPrintable(texts.join(u' ')));
+        menu->actions().last()->trigger();  // 对齐检查
         menu->close();
 
         auto *check = TestEnv::window<AlignmentWindow>();
@@ -304,29 +304,17 @@ private slots:
                     marks += label->text();
             return marks;
         };
-        QCOMPARE(verdicts(), QStringLiteral("✗✓✓✓"));  // terminal, wide terminal, Noto, WenQuanYi
+        QCOMPARE(verdicts(), u"✗✓✓✓"_s);  // terminal, wide terminal, Noto, WenQuanYi
         QPushButton *fix = nullptr;
         for (auto *button : check->findChildren<QPushButton *>())
-            if (button->isVisible() && button->text() == QStringLiteral("背景字改为全角空格"))
+            if (button->isVisible() && button->text() == u"背景字改为全角空格"_s)
                 fix = button;
         QVERIFY(fix);
         fix->click();
-        QCOMPARE(get<QLineEdit>("Text3")->text(), QStringLiteral("\u3000"));
-        QVERIFY(form->art().contains(QStringLiteral("\u3000")) && !form->art().contains(QStringLiteral("▓")));
-        QTRY_COMPARE(verdicts(), QStringLiteral("✓✓✓✓"));
+        QCOMPARE(get<QLineEdit>("Text3")->text(), u"\u3000"_s);
+        QVERIFY(form->art().contains(u"\u3000"_s) && !form->art().contains(u"▓"_s));
+        QTRY_COMPARE(verdicts(), u"✓✓✓✓"_s);
         QCOMPARE(box->geometry(), place);
-    }
-
-    // Qt's own words come from its Chinese translation.
-    void contextMenuInChinese()
-    {
-        QtTranslations::install();
-        const std::unique_ptr<QMenu> menu(get<QTextEdit>("Text1")->createStandardContextMenu());
-        QStringList texts;
-        for (const QAction *action : menu->actions())
-            texts << action->text().section(QLatin1Char('('), 0, 0);
-        for (const QString &word : {QStringLiteral("撤销"), QStringLiteral("剪切"), QStringLiteral("复制"), QStringLiteral("粘贴")})
-            QVERIFY2(texts.contains(word), qPrintable(texts.join(QLatin1Char(' '))));
     }
 
     void pastedLinesKeepThePitch()
@@ -335,7 +323,7 @@ private slots:
         auto top = [box](int line) { return box->cursorRect(QTextCursor(box->document()->findBlockByNumber(line))).top(); };
         click("Command1");
         box->selectAll();
-        QGuiApplication::clipboard()->setText(QStringLiteral("顶▓\n▓顶\n顶顶"));
+        QGuiApplication::clipboard()->setText(u"顶▓\n▓顶\n顶顶"_s);
         box->paste();
         QTRY_COMPARE(top(2) - top(1), Fonts::ArtLinePitch);
     }
@@ -347,30 +335,30 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), get("Command1"));
         // Enter composes from every box.
-        text3->setText(QStringLiteral("  "));
+        text3->setText(u"  "_s);
         QTest::keyClick(text3, Qt::Key_Return);
-        QVERIFY(form->art().contains(QStringLiteral("  顶")));
-        text4->setText(QStringLiteral("木"));
+        QVERIFY(form->art().contains(u"  顶"_s));
+        text4->setText(u"木"_s);
         QTest::keyClick(text4, Qt::Key_Enter);
-        QVERIFY(form->art().contains(QStringLiteral("木")) && !form->art().contains(QStringLiteral("顶")));
+        QVERIFY(form->art().contains(u"木"_s) && !form->art().contains(u"顶"_s));
         QTest::mouseClick(text4, Qt::LeftButton);
         QCOMPARE(text4->text(), QString());
-        QCOMPARE(text2->text(), QStringLiteral("顶"));
+        QCOMPARE(text2->text(), u"顶"_s);
         QTest::mouseClick(text2, Qt::LeftButton);
         QCOMPARE(text2->text(), QString());
-        text4->setText(QStringLiteral("x"));
-        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("爱"));
+        text4->setText(u"x"_s);
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"爱"_s);
         QApplication::sendEvent(text2, &typed);
-        QCOMPARE(text4->text(), QStringLiteral("爱"));
-        QCOMPARE(text3->text(), QStringLiteral("  "));
+        QCOMPARE(text4->text(), u"爱"_s);
+        QCOMPARE(text3->text(), u"  "_s);
         // A second click into a non-empty Text2 empties it again, and Text4 too.
         QTest::mouseClick(text2, Qt::LeftButton);
         QCOMPARE(text4->text(), QString());
         // Moving in with Tab keeps the text.
-        text3->setText(QStringLiteral("ab"));
+        text3->setText(u"ab"_s);
         QTest::keyClick(text2, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), text3);
-        QCOMPARE(text3->text(), QStringLiteral("ab"));
+        QCOMPARE(text3->text(), u"ab"_s);
     }
 
     // A mode switch blanks the pad and keeps the text settings. The pen draws
@@ -379,7 +367,7 @@ private slots:
     {
         auto *pad = get<CanvasView>("Picture2");
         get<QCheckBox>("Check1")->setCheckState(Qt::Checked);
-        get<QLineEdit>("Text2")->setText(QStringLiteral("爱"));
+        get<QLineEdit>("Text2")->setText(u"爱"_s);
         click("Command1");
         QVERIFY(ink("Picture2") > 0);
         click("Option4");
@@ -400,9 +388,9 @@ private slots:
         QCOMPARE(ink("Picture2"), 0);
         stroke(3, 8, 5);
         click("Command1");
-        QCOMPARE(form->art().count(QStringLiteral("爱")), 6);
+        QCOMPARE(form->art().count(u"爱"_s), 6);
         click("Option3");
-        QCOMPARE(get<QLineEdit>("Text2")->text(), QStringLiteral("爱"));
+        QCOMPARE(get<QLineEdit>("Text2")->text(), u"爱"_s);
         QVERIFY(get("Text2")->isEnabled() && get("Check1")->isEnabled());
         QCOMPARE(get<QCheckBox>("Check1")->checkState(), Qt::Checked);
         QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
@@ -415,25 +403,25 @@ private slots:
     {
         click("Command1");  // the pad shows the glyph in text mode
         const QImage before = pad();
-        const QString notes = env->home() + QStringLiteral("/notes.txt");
+        const QString notes = env->home() + u"/notes.txt"_s;
         TestEnv::writeAll(notes, "not a picture\r\n");
         QStringList texts;
-        Modal::press(QStringLiteral("确定"), &texts);
+        Modal::press(u"确定"_s, &texts);
         drop(notes);
         QTRY_COMPARE(texts.size(), 1);
-        QVERIFY2(TestEnv::chinese(texts[0]) && texts[0].contains(QStringLiteral("notes.txt")), qPrintable(texts[0]));
+        QVERIFY2(TestEnv::chinese(texts[0]) && texts[0].contains(u"notes.txt"_s), qPrintable(texts[0]));
         QCOMPARE(pad(), before);
         drop(writeBar());
         QVERIFY(get<QRadioButton>("Option4")->isChecked() && !get("Text2")->isEnabled());
         click("Command1");
-        QCOMPARE(form->art().count(QStringLiteral("顶")), 9 * 20);  // the bar, across the sampled cells
+        QCOMPARE(form->art().count(u"顶"_s), 9 * 20);  // the bar, across the sampled cells
     }
 
     void padHistory_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("sameAsAfter");  // the step whose pad (and art) comes back; -1: empty pad
-        auto steps = [](const char *list) { return QString::fromUtf8(list).split(QLatin1Char(',')); };
+        auto steps = [](const char *list) { return QString::fromUtf8(list).split(u','); };
         QTest::newRow("stroke, undo, compose") << steps("draw,stroke 5,compose,stroke 10,undo,compose") << 2;
         // The bar lies across the middle of the pad: the stroke goes along its top.
         QTest::newRow("undo twice after a drop and a stroke") << steps("drop,stroke 1,undo,undo") << -1;
@@ -454,40 +442,40 @@ private slots:
         QFETCH(int, sameAsAfter);
         const QString bar = writeBar();
         auto *text3 = get<QLineEdit>("Text3");
+        auto key = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); };
         const QHash<QString, std::function<void()>> actions{
-            {QStringLiteral("draw"), [&] { click("Option4"); }},
-            {QStringLiteral("text"), [&] { click("Option3"); }},
-            {QStringLiteral("stroke 1"), [&] { stroke(2, 8, 1); }},
-            {QStringLiteral("stroke 5"), [&] { stroke(2, 8, 5); }},
-            {QStringLiteral("stroke 10"), [&] { stroke(2, 8, 10); }},
-            {QStringLiteral("drop"), [&] { drop(bar); }},
-            {QStringLiteral("compose"), [&] { click("Command1"); }},
-            {QStringLiteral("click 拼字"), [&] {
+            {u"draw"_s, [&] { click("Option4"); }},
+            {u"text"_s, [&] { click("Option3"); }},
+            {u"drop"_s, [&] { drop(bar); }},
+            {u"compose"_s, [&] { click("Command1"); }},
+            {u"click 拼字"_s, [&] {
                  QTest::mouseClick(get("Command1"), Qt::LeftButton);
                  QCOMPARE(QApplication::focusWidget(), get("Command1"));
              }},
-            {QStringLiteral("undo"), [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier); }},
-            {QStringLiteral("redo"), [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier); }},
-            {QStringLiteral("box undo"), [&] {
+            {u"undo"_s, [&] { key(Qt::Key_Z); }},
+            {u"redo"_s, [&] { key(Qt::Key_Y); }},
+            {u"box undo"_s, [&] {
                  text3->setFocus();
-                 QTest::keyClicks(text3, QStringLiteral("ab"));
+                 QTest::keyClicks(text3, u"ab"_s);
                  QTest::keyClick(text3, Qt::Key_Z, Qt::ControlModifier);
-                 QCOMPARE(text3->text(), QStringLiteral("▓"));
+                 QCOMPARE(text3->text(), u"▓"_s);
              }},
         };
         QList<QPair<QImage, QString>> after;
         for (const QString &step : steps) {
-            QVERIFY2(actions.contains(step), qPrintable(step));
-            actions[step]();
+            QVERIFY2(actions.contains(step) || step.startsWith(u"stroke "_s), qPrintable(step));
+            if (step.startsWith(u"stroke "_s))  // along that row
+                stroke(2, 8, step.mid(7).toInt());
+            else
+                actions[step]();
             after.append({pad(), form->art()});
         }
-        if (sameAsAfter < 0) {
+        if (sameAsAfter < 0)
             QCOMPARE(TestEnv::count(pad(), 0xFFFFFF), 111 * 111);
-        } else {
+        else
             QCOMPARE(pad(), after[sameAsAfter].first);
-            if (steps.last() == QStringLiteral("compose"))
-                QCOMPARE(form->art(), after[sameAsAfter].second);
-        }
+        if (sameAsAfter >= 0 && steps.last() == u"compose"_s)
+            QCOMPARE(form->art(), after[sameAsAfter].second);
     }
 
     void pastes_data()
@@ -497,11 +485,9 @@ private slots:
         QTest::addColumn<QString>("named");  // the box the message names; none when composed
         const QString megabyte(1 << 20, u'木');
         QTest::newRow("glyph text, a megabyte") << "Text2" << megabyte << QString();
-        QTest::newRow("background text, a megabyte") << "Text3" << megabyte << QStringLiteral("背景字");
-        QTest::newRow("line breaks in the background") << "Text3" << QString(1600, u'\n') << QStringLiteral("背景字");
-        QTest::newRow("line separators in the foreground") << "Text4" << QString(1600, QChar(0x2028))
-                                                          << QStringLiteral("前景字");
-        QTest::newRow("tab in the glyph") << "Text2" << QStringLiteral("a\tb") << QStringLiteral("图形字");
+        QTest::newRow("background text, a megabyte") << "Text3" << megabyte << u"背景字"_s;
+        QTest::newRow("line separators in the foreground") << "Text4" << QString(1600, QChar(0x2028)) << u"前景字"_s;
+        QTest::newRow("tab in the glyph") << "Text2" << u"a\tb"_s << u"图形字"_s;
     }
 
     // The boxes take a bounded length; what cannot be composed quickly, or
@@ -518,13 +504,13 @@ private slots:
         edit->clear();
         edit->paste();
         QCOMPARE(edit->text(), pasted.left(CellText::MaxLength));
-        if (box == QStringLiteral("Text2"))
-            get<QLineEdit>("Text4")->setText(QStringLiteral("顶"));
+        if (box == u"Text2"_s)
+            get<QLineEdit>("Text4")->setText(u"顶"_s);
         const QStringList texts = messages(named.isEmpty() ? 0 : 1, [this] { click("Command1"); });
         QCOMPARE(texts.size(), named.isEmpty() ? 0 : 1);
         QVERIFY(named.isEmpty() || texts[0].contains(named));
         QCOMPARE(form->art() == art, !named.isEmpty());
-        QCOMPARE(form->art().count(QStringLiteral("\r\n")), 21);
+        QCOMPARE(form->art().count(u"\r\n"_s), 21);
     }
 };
 
