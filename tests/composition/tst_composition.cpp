@@ -14,19 +14,14 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const GridGeometry Geometry;
 using Failure = Composer::Failure;
 
-QString grid(const QStringList &rows)
-{
-    return rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
-
-QStringList blankGrid()
-{
-    return QStringList(21, QString(21, QLatin1Char('.')));
-}
+QString grid(const QStringList &rows) { return rows.join(u"\r\n"_s) + u"\r\n"_s; }
+QStringList blankGrid() { return QStringList(21, QString(21, u'.')); }
 }
 
 class TestComposition : public QObject
@@ -46,9 +41,8 @@ private:
         QString art;
         started = false;
         SnapshotFile file(workFile);
-        result = Composer(small, large).run(
-            input, workFile.isEmpty() ? nullptr : &file, [this] { started = true; },
-            [&art](int, const QString &text) { art += text; });
+        result = Composer(small, large).run(input, workFile.isEmpty() ? nullptr : &file, [this] { started = true; },
+                                            [&art](int, const QString &text) { art += text; });
         return art;
     }
 
@@ -58,12 +52,8 @@ private slots:
         env = std::make_unique<TestHome>();
         small = Geometry.smallCanvas();
         large = Geometry.largeCanvas();
-        workFile = env->home() + QStringLiteral("/qbx.jpg");
-        input = CompositionInput();
-        input.glyph = QStringLiteral("顶");
-        input.foreground = QStringLiteral("#");
-        input.background = QStringLiteral(".");
-        input.fontName = QStringLiteral("幼圆");
+        workFile = env->home() + u"/qbx.jpg"_s;
+        input = {.glyph = u"顶"_s, .foreground = u"#"_s, .background = u"."_s, .fontName = u"幼圆"_s};
     }
 
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8 (`dpkg-query -W fonts-wqy-zenhei`):
@@ -72,27 +62,27 @@ private slots:
     {
         input.shrink = true;
         const QStringList expected{
-            QStringLiteral("....................."),
-            QStringLiteral("....................."),
-            QStringLiteral("....................."),
-            QStringLiteral(".......###......###.."),
-            QStringLiteral("###################.."),
-            QStringLiteral("#########..###...##.."),
-            QStringLiteral("...###.....###......."),
-            QStringLiteral("...###...#########..."),
-            QStringLiteral("...###...#########..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...##.##.###..."),
-            QStringLiteral("...###...#########..."),
-            QStringLiteral("...###...########...."),
-            QStringLiteral(".#####...#########..."),
-            QStringLiteral(".####..#####...####.."),
-            QStringLiteral("....................."),
+            u"....................."_s,
+            u"....................."_s,
+            u"....................."_s,
+            u".......###......###.."_s,
+            u"###################.."_s,
+            u"#########..###...##.."_s,
+            u"...###.....###......."_s,
+            u"...###...#########..."_s,
+            u"...###...#########..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...##.##.###..."_s,
+            u"...###...#########..."_s,
+            u"...###...########...."_s,
+            u".#####...#########..."_s,
+            u".####..#####...####.."_s,
+            u"....................."_s,
         };
         QCOMPARE(compose(), grid(expected));
         input.glyph.clear();
@@ -102,13 +92,13 @@ private slots:
     void cellTexts()
     {
         QString expected = compose();
-        input.foreground = QStringLiteral("前景前景前景前景");
-        input.background = QStringLiteral("  ");
-        expected.replace(QLatin1Char('#'), input.foreground).replace(QLatin1Char('.'), input.background);
+        input.foreground = u"前景前景前景前景"_s;
+        input.background = u"  "_s;
+        expected.replace(u'#', input.foreground).replace(u'.', input.background);
         QCOMPARE(compose(), expected);
         input.foreground.clear();
         input.background.clear();
-        QCOMPARE(compose(), QStringLiteral("\r\n").repeated(21));
+        QCOMPARE(compose(), u"\r\n"_s.repeated(21));
     }
 
     void drawingModeSamplesTheLargeCanvas()
@@ -118,7 +108,7 @@ private slots:
         input.textMode = false;
         input.shrink = true;  // no effect in drawing mode
         QStringList expected = blankGrid();
-        expected[4] = QStringLiteral("..#####..............");
+        expected[4] = u"..#####.............."_s;
         QCOMPARE(compose(), grid(expected));
         QVERIFY(TestHome::readAll(workFile).startsWith("BM"));
         // The drawing stays: the next run, reading the file back, sees it again.
@@ -139,19 +129,19 @@ private slots:
         const QSize square(50, 50);
         const QRgb clear = qRgba(0, 0, 0, 0);
         const QList<QRect> none;
-        QStringList dark(20, QStringLiteral("####################."));
-        dark << QString(21, QLatin1Char('.'));
+        QStringList dark(20, u"####################."_s);
+        dark << QString(21, u'.');
         QTest::newRow("dark grey inks every sampled cell") << square << qRgb(64, 64, 64) << none << dark;
         QTest::newRow("light grey inks none") << square << qRgb(192, 192, 192) << none << blankGrid();
         QTest::newRow("transparent black counts as white") << square << clear << none << blankGrid();
         QStringList bar = blankGrid();
-        bar[10] = QStringLiteral("####################.");
+        bar[10] = u"####################."_s;
         const QList<QRect> band{{0, 40, 400, 20}};
         QTest::newRow("4:1 bar lies across the middle") << QSize(400, 100) << clear << band << bar;
         // Cell n is sampled at pixel floor(n * 111 / 20): 1 at 5, 3 at 16, 19 at 105.
         QStringList dots = blankGrid();
-        dots[1] = QStringLiteral(".#.#.................");
-        dots[19] = QStringLiteral("...................#.");
+        dots[1] = u".#.#................."_s;
+        dots[19] = u"...................#."_s;
         const QList<QRect> pixels{{5, 5, 1, 1}, {16, 5, 1, 1}, {105, 105, 1, 1}};
         QTest::newRow("cells sample whole pixels") << large.size() << qRgb(255, 255, 255) << pixels << dots;
     }
@@ -194,18 +184,18 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<Failure>("failure");
         const QString mark(QChar(0x0301));
-        QTest::newRow("unwritable working file") << QStringLiteral("#") << Failure::WorkFile;
-        QTest::newRow("2164 letters") << QString(2164, QLatin1Char('x')) << Failure::None;
-        QTest::newRow("2165 letters") << QString(2165, QLatin1Char('x')) << Failure::TooLarge;
-        QTest::newRow("letter + 223 marks") << QLatin1Char('a') + mark.repeated(223) << Failure::TooLarge;
+        QTest::newRow("unwritable working file") << u"#"_s << Failure::WorkFile;
+        QTest::newRow("2164 letters") << QString(2164, u'x') << Failure::None;
+        QTest::newRow("2165 letters") << QString(2165, u'x') << Failure::TooLarge;
+        QTest::newRow("letter + 223 marks") << u'a' + mark.repeated(223) << Failure::TooLarge;
         QTest::newRow("70 marks, no letter") << mark.repeated(70) << Failure::TooLarge;
-        QTest::newRow("61 direction pairs") << QStringLiteral("a\u05D0").repeated(61) << Failure::TooLarge;
+        QTest::newRow("61 direction pairs") << u"a\u05D0"_s.repeated(61) << Failure::TooLarge;
         // As long as the longest Latin cell, but far slower to lay out.
-        QTest::newRow("embeddings") << QStringLiteral("\u202Ba").repeated(1082) << Failure::TooLarge;
-        QTest::newRow("Hangul jamo") << QStringLiteral("\u1100\u1161\u11A8").repeated(721) << Failure::TooLarge;
+        QTest::newRow("embeddings") << u"\u202Ba"_s.repeated(1082) << Failure::TooLarge;
+        QTest::newRow("Hangul jamo") << u"\u1100\u1161\u11A8"_s.repeated(721) << Failure::TooLarge;
         QTest::newRow("object replacements") << QString(2164, QChar(0xFFFC)) << Failure::TooLarge;
-        QTest::newRow("emoji joined") << QStringLiteral("\U0001F468\u200D").repeated(721) << Failure::TooLarge;
-        QTest::newRow("a tab") << QStringLiteral("a\tb") << Failure::BadText;
+        QTest::newRow("emoji joined") << u"\U0001F468\u200D"_s.repeated(721) << Failure::TooLarge;
+        QTest::newRow("a tab") << u"a\tb"_s << Failure::BadText;
     }
 
     void refusals()
@@ -213,8 +203,8 @@ private slots:
         QFETCH(QString, cell);
         QFETCH(Failure, failure);
         if (failure == Failure::WorkFile) {
-            TestHome::writeAll(env->home() + QStringLiteral("/blocker"), "x");
-            workFile = env->home() + QStringLiteral("/blocker/qbx.jpg");
+            TestHome::writeAll(env->home() + u"/blocker"_s, "x");
+            workFile = env->home() + u"/blocker/qbx.jpg"_s;
         }
         input.foreground = input.background = cell;
         const QString art = compose();
@@ -222,7 +212,7 @@ private slots:
         QCOMPARE(started, failure == Failure::None);
         QCOMPARE(art.isEmpty(), failure != Failure::None);
         if (failure == Failure::WorkFile)
-            QVERIFY(result.detail.contains(QStringLiteral("qbx.jpg")));
+            QVERIFY(result.detail.contains(u"qbx.jpg"_s));
     }
 
     // Ordinary text of any script goes into a box; what would break a row of
@@ -232,20 +222,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
         const QString plain(CellText::MaxLength, u'x');
-        QTest::newRow("Chinese and symbols") << QStringLiteral("顶▓☆　") << true;
-        QTest::newRow("marks, joiners, emoji") << QStringLiteral("e\u0301\u200D\U0001F600\u202Ba") << true;
-        QTest::newRow("right to left") << QStringLiteral("\u05D0\u0628") << true;
+        QTest::newRow("Chinese and symbols") << u"顶▓☆　"_s << true;
+        QTest::newRow("marks, joiners, emoji") << u"e\u0301\u200D\U0001F600\u202Ba"_s << true;
+        QTest::newRow("right to left") << u"\u05D0\u0628"_s << true;
         QTest::newRow("as long as a box takes") << plain << true;
         QTest::newRow("longer") << plain + u'x' << false;
-        QTest::newRow("tab") << QStringLiteral("\t") << false;
-        QTest::newRow("line feed") << QStringLiteral("a\nb") << false;
-        QTest::newRow("carriage return") << QStringLiteral("\r") << false;
-        QTest::newRow("next line U+0085") << QStringLiteral("\u0085") << false;
-        QTest::newRow("line separator") << QStringLiteral("\u2028") << false;
-        QTest::newRow("paragraph separator") << QStringLiteral("\u2029") << false;
+        QTest::newRow("tab") << u"\t"_s << false;
+        QTest::newRow("line feed") << u"a\nb"_s << false;
+        QTest::newRow("carriage return") << u"\r"_s << false;
+        QTest::newRow("next line U+0085") << u"\u0085"_s << false;
+        QTest::newRow("line separator") << u"\u2028"_s << false;
+        QTest::newRow("paragraph separator") << u"\u2029"_s << false;
         QTest::newRow("NUL") << QString(QChar(0)) << false;
-        QTest::newRow("DEL") << QStringLiteral("\x7F") << false;
-        QTest::newRow("noncharacter") << QStringLiteral("\uFDD0") << false;
+        QTest::newRow("DEL") << u"\x7F"_s << false;
+        QTest::newRow("noncharacter") << u"\uFDD0"_s << false;
     }
 
     void boxTexts()

@@ -22,16 +22,14 @@
 #include <QStyleOption>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // What a font looks like, for comparing.
 QString face(const QFont &font)
 {
-    return QStringLiteral("%1 %2 px, weight %3%4%5")
-        .arg(font.family())
-        .arg(font.pixelSize())
-        .arg(font.weight())
-        .arg(font.italic() ? QStringLiteral(", italic") : QString(),
-             font.underline() ? QStringLiteral(", underlined") : QString());
+    return u"%1 %2 px, weight %3%4%5"_s.arg(font.family()).arg(font.pixelSize()).arg(font.weight())
+        .arg(font.italic() ? u", italic"_s : QString(), font.underline() ? u", underlined"_s : QString());
 }
 
 // The colour a control's text lies on: the first of it and its containers that paints its background.
@@ -53,15 +51,8 @@ int inkHeight(const QFont &font, const QString &text)
     painter.setFont(font);
     painter.drawText(QPoint(0, metrics.ascent()), text);
     painter.end();
-    QImage blank(image.width(), 1, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    int first = -1, last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.copy(0, y, image.width(), 1) != blank) {
-            first = first < 0 ? y : first;
-            last = y;
-        }
-    return first < 0 ? 0 : last - first + 1;
+    const QList<QRect> bands = TestEnv::inkBands(image, 0xFFFFFF);
+    return bands.isEmpty() ? 0 : bands.last().bottom() - bands.first().top() + 1;
 }
 
 // Why the control's caption does not show whole in its own font; empty when it does. The caption
@@ -71,7 +62,7 @@ QString clipped(QWidget *control)
     auto *label = qobject_cast<QLabel *>(control);
     if (label && label->wordWrap()) {
         const int needed = label->heightForWidth(label->width());
-        return needed > label->height() ? QStringLiteral("needs %1 px of height").arg(needed) : QString();
+        return needed > label->height() ? u"needs %1 px of height"_s.arg(needed) : QString();
     }
     QString text;
     QRect room;
@@ -93,15 +84,15 @@ QString clipped(QWidget *control)
                                                                      : QStyle::SE_PushButtonContents;
         room = control->style()->subElementRect(element, &option, control);
     }
-    text.remove(QLatin1Char('&'));
+    text.remove(u'&');
     if (text.isEmpty())
         return {};
     const int width = QFontMetrics(control->font()).horizontalAdvance(text);
     if (width > room.width())
-        return QStringLiteral("%1 px wide in %2").arg(width).arg(room.width());
+        return u"%1 px wide in %2"_s.arg(width).arg(room.width());
     // The strokes themselves, set in the middle of the control's height, stay inside it.
     const int ink = inkHeight(control->font(), text);
-    return ink > control->height() ? QStringLiteral("%1 px tall in %2").arg(ink).arg(control->height()) : QString();
+    return ink > control->height() ? u"%1 px tall in %2"_s.arg(ink).arg(control->height()) : QString();
 }
 }
 
@@ -125,10 +116,10 @@ private slots:
         TestEnv env;
         // What a desktop theme does once the program has set its fonts: its own style, palette and
         // fonts, for the whole program and for kinds of control.
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
         const QColor darkGrey(0x35, 0x35, 0x35);  // the rest follows: white text, black boxes
         QApplication::setPalette(dark ? QPalette(darkGrey, darkGrey) : QApplication::style()->standardPalette());
-        const QFont desktop(QStringLiteral("DejaVu Serif"), desktopPoints, QFont::DemiBold, true);
+        const QFont desktop(u"DejaVu Serif"_s, desktopPoints, QFont::DemiBold, true);
         QApplication::setFont(desktop);
         for (const char *kind : {"QLabel", "QAbstractButton", "QGroupBox"})
             QApplication::setFont(desktop, kind);
@@ -137,7 +128,7 @@ private slots:
         QFont underlined = Fonts::defaultFont();
         underlined.setUnderline(true);
         const QHash<QString, QFont> fonts{
-            {"Form1/Picture3", Fonts::designed(QStringLiteral("宋体"), 10.5)},
+            {"Form1/Picture3", Fonts::designed(u"宋体"_s, 10.5)},
             {"Form2/Label2", Fonts::kaiti(24, true)}, {"Form2/Label3", Fonts::kaiti(24, true)},
             {"Form2/Label8", Fonts::kaiti(18, false)}, {"Form2/Label7", underlined},
             {"Form4/Command1", Fonts::kaiti(21.75, true)}, {"Form4/Command2", Fonts::kaiti(21.75, true)},
@@ -165,16 +156,16 @@ private slots:
                 continue;
             windows << window->objectName();
             for (QWidget *control : window->findChildren<QWidget *>()) {
-                if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
+                if (control->objectName().isEmpty() || control->objectName().startsWith(u"qt_"_s))
                     continue;
-                const QString name = window->objectName() + QLatin1Char('/') + control->objectName();
+                const QString name = window->objectName() + u'/' + control->objectName();
                 QVERIFY2(face(control->font()) == face(fonts.value(name, Fonts::defaultFont())),
-                         qPrintable(name + QStringLiteral(": ") + face(control->font())));
+                         qPrintable(name + u": "_s + face(control->font())));
                 const QString why = clipped(control);
-                QVERIFY2(why.isEmpty(), qPrintable(name + QStringLiteral(": ") + why));
+                QVERIFY2(why.isEmpty(), qPrintable(name + u": "_s + why));
                 if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty())
                     QVERIFY2(control->palette().color(control->foregroundRole()) != surface(control),
-                             qPrintable(name + QStringLiteral(": text in the colour it lies on")));
+                             qPrintable(name + u": text in the colour it lies on"_s));
             }
         }
         windows.sort();
