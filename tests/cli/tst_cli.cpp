@@ -398,8 +398,6 @@ private slots:
         QTest::addColumn<QString>("verdicts");  // in the table's order
         QTest::newRow("default art") << QStringList{"--check", "顶"} << 3 << "✗✓✓✓";
         QTest::newRow("wide terminal") << QStringList{"--check", "--target", "terminal-wide", "顶"} << 0 << "✗✓✓✓";
-        QTest::newRow("two spaces in a font")
-            << QStringList{"--check", "--bg", "  ", "--target", "WenQuanYi Zen Hei", "顶"} << 3 << "✓✓✗✗";
         QTest::newRow("two arts, one skewed") << QStringList{"--check", "--bg", " ", "顶", "A"} << 3 << "✗✗✗✗✓✓✗✗";
         QTest::newRow("another font") << QStringList{"--check", "--target", "DejaVu Sans", "顶"} << 3 << "✗✓✓✓✗";
     }

@@ -88,7 +88,7 @@ private slots:
         art.text = u"■■■■■■■■\r\n"_s.repeated(21);
         windows = std::make_unique<OutputWindows>(&art);
     }
-    void cleanup() { windows.reset(), env.reset(); }
+    void cleanup() { windows.reset(); env.reset(); }
 
     void imageViewPrintsInChosenColours()
     {
