@@ -66,9 +66,7 @@ int CommandLine::run(int argc, char *argv[])
     const StandardStreams::Closed closed = StandardStreams::guard();
     const QStringList arguments = Console::arguments(argc, argv);
     Console::useUtf8();
-    QList<QByteArray> raw;
-    for (int i = 0; i < argc; ++i)
-        raw << QByteArray(argv[i]);
+    const QList<QByteArray> raw = Console::fileArguments(argc, argv);
 
     qInstallMessageHandler(criticalOnly);
     // Qt sees none of the arguments, and draws off screen: no display needed.

@@ -11,7 +11,6 @@
 #include "terminal.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -58,7 +57,7 @@ std::optional<QByteArray> fileName(const QString &value, const QList<QByteArray>
             found = candidate;
         }
     }
-    return found ? found : std::optional<QByteArray>(QFile::encodeName(value));
+    return found ? found : std::optional<QByteArray>(Files::native(value));
 }
 
 std::optional<int> colourCode(const QString &text)

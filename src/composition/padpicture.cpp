@@ -3,9 +3,9 @@
 
 #include "padpicture.h"
 
+#include "files.h"
 #include "imagefiles.h"
 
-#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -43,7 +43,7 @@ QImage PadPicture::fromImage(const QImage &picture, QSize pad)
 
 QImage PadPicture::fromFile(const QString &path, QSize pad, QString *error)
 {
-    return fromFile(QFile::encodeName(path), pad, error);
+    return fromFile(Files::native(path), pad, error);
 }
 
 QImage PadPicture::fromFile(const QByteArray &nativePath, QSize pad, QString *error)

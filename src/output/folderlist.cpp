@@ -6,7 +6,6 @@
 #include "files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QStyle>
 
@@ -28,7 +27,7 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
 
 bool FolderList::setPath(const QString &path)
 {
-    return setNativePath(QFile::encodeName(path));
+    return setNativePath(Files::native(path));
 }
 
 bool FolderList::setNativePath(const QByteArray &path)
@@ -38,8 +37,12 @@ bool FolderList::setNativePath(const QByteArray &path)
     // Cleaned as QDir::cleanPath cleans, on the bytes: the names between the
     // slashes are kept as they are on disk.
     QByteArrayList parts;
-    const QByteArray absolute = path.startsWith('/') ? path : QFile::encodeName(QDir::currentPath()) + '/' + path;
-    for (const QByteArray &part : absolute.split('/')) {
+    const QByteArray absolute = Files::rootLength(path) > 0 ? path : Files::native(QDir::currentPath()) + '/' + path;
+    const qsizetype rootLength = Files::rootLength(absolute);
+    QByteArray root = absolute.left(rootLength);
+    if (!root.endsWith('/'))
+        root += '/';
+    for (const QByteArray &part : absolute.mid(rootLength).split('/')) {
         if (part == "..") {
             if (!parts.isEmpty())
                 parts.removeLast();
@@ -47,12 +50,12 @@ bool FolderList::setNativePath(const QByteArray &path)
             parts << part;
         }
     }
-    const QByteArray clean = '/' + parts.join('/');
+    const QByteArray clean = root + parts.join('/');
     if (clean == m_native)
         return true;
     m_native = clean;
     m_path = Files::shownName(clean);
-    rebuild(parts);
+    rebuild(root, parts);
     emit pathChanged(m_path);
     return true;
 }
@@ -62,16 +65,16 @@ QByteArray FolderList::nativePrefix() const
     return m_native.endsWith('/') ? m_native : m_native + '/';
 }
 
-void FolderList::rebuild(const QByteArrayList &parts)
+void FolderList::rebuild(const QByteArray &root, const QByteArrayList &parts)
 {
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    auto *current = new QTreeWidgetItem(this, {QStringLiteral("/")});
+    auto *current = new QTreeWidgetItem(this, {QDir::toNativeSeparators(Files::shownName(root))});
     current->setIcon(0, open);
-    current->setData(0, NativeRole, QByteArray("/"));
-    QByteArray folder;
+    current->setData(0, NativeRole, root);
+    QByteArray folder = root.chopped(1);
     for (const QByteArray &part : parts) {
         folder += '/' + part;
         current = new QTreeWidgetItem(current, {Files::shownName(part)});

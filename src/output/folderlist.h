@@ -28,7 +28,7 @@ signals:
     void pathChanged(const QString &path);
 
 private:
-    void rebuild(const QByteArrayList &parts);
+    void rebuild(const QByteArray &root, const QByteArrayList &parts);
 
     QString m_path;
     QByteArray m_native;

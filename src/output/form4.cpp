@@ -132,7 +132,7 @@ void Form4::Command1_Click()
         name + missingExtension(name, svg ? SvgExtensions : picture ? PictureExtensions : TextExtensions);
     const QString file = prefix + fileName;
     // The folder as its bytes on disk, whatever its name's encoding.
-    const QByteArray native = Dir1->nativePrefix() + QFile::encodeName(fileName);
+    const QByteArray native = Dir1->nativePrefix() + Files::native(fileName);
     if (!confirmTarget(name, file, native))
         return;
 

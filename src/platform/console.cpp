@@ -32,6 +32,14 @@ QStringList Console::arguments(int, char *[])
     return out;
 }
 
+QList<QByteArray> Console::fileArguments(int argc, char *argv[])
+{
+    QList<QByteArray> out;
+    for (const QString &argument : arguments(argc, argv))
+        out << argument.toUtf8();
+    return out;
+}
+
 void Console::useUtf8()
 {
     ::_setmode(::_fileno(stdin), _O_BINARY);
@@ -55,6 +63,14 @@ QStringList Console::arguments(int argc, char *argv[])
     QStringList out;
     for (int i = 0; i < argc; ++i)
         out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+QList<QByteArray> Console::fileArguments(int argc, char *argv[])
+{
+    QList<QByteArray> out;
+    for (int i = 0; i < argc; ++i)
+        out << QByteArray(argv[i]);
     return out;
 }
 

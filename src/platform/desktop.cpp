@@ -3,6 +3,8 @@
 
 #include "desktop.h"
 
+#include "files.h"
+
 #include "version.h"
 
 #include <QClipboard>
@@ -25,6 +27,8 @@ bool Desktop::openDocument(const QString &path)
 
 bool Desktop::openDocument(const QByteArray &nativePath)
 {
+    if (const std::optional<QString> kept = Files::keptName(nativePath))
+        return openDocument(*kept);
     // Percent-encoded from the bytes, so a name that is not UTF-8 keeps them.
     return QDesktopServices::openUrl(QUrl::fromEncoded("file://" + nativePath.toPercentEncoding("/")));
 }

@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "files.h"
+#include "filesinternal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QDeadlineTimer>
-#include <QStringDecoder>
 #include <QThread>
 #include <QUrl>
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <dirent.h>
@@ -19,21 +18,7 @@
 #include <unistd.h>
 
 namespace {
-// How long a start or an exit waits for another run to finish counting.
-constexpr int LockPatienceMs = 1000;
-
-QString &fullDiskFolder()
-{
-    static QString folder;
-    return folder;
-}
-
-bool fail(QString *error, const QString &why)
-{
-    if (error)
-        *error = why;
-    return false;
-}
+using FilesInternal::fail;
 
 // What stands at a name in place of a regular file, in the user's words.
 QString notRegular(mode_t mode)
@@ -45,21 +30,14 @@ QString notRegular(mode_t mode)
                                           : QStringLiteral("设备");
     return QStringLiteral("这里是一个%1，不是普通文件").arg(kind);
 }
-
-bool simulatedFullDisk(const QString &path)
-{
-    const QString &folder = fullDiskFolder();
-    return !folder.isEmpty() && QDir::cleanPath(path).startsWith(QDir::cleanPath(folder) + QLatin1Char('/'));
-}
 }
 
 std::optional<QString> Files::checkName(const QByteArray &nativePath)
 {
     if (nativePath.isEmpty() || nativePath.contains('\0'))
         return qt_error_string(ENOENT);
-    const qsizetype slash = nativePath.lastIndexOf('/');
-    const QByteArray folder = slash > 0 ? nativePath.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
-    const QByteArray name = nativePath.mid(slash + 1);
+    const QByteArray folder = folderOf(nativePath);
+    const QByteArray name = nativePath.mid(nativePath.lastIndexOf('/') + 1);
     // The limits of the file system that would hold the file, as it states them.
     const long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
     const long pathMax = ::pathconf(folder.constData(), _PC_PATH_MAX);
@@ -68,9 +46,21 @@ std::optional<QString> Files::checkName(const QByteArray &nativePath)
     return std::nullopt;
 }
 
-bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
+QByteArray Files::native(const QString &path)
 {
-    return write(QFile::encodeName(path), bytes, error);
+    return QFile::encodeName(path);
+}
+
+qsizetype Files::rootLength(const QByteArray &nativePath)
+{
+    return nativePath.startsWith('/') ? 1 : 0;
+}
+
+bool Files::same(const QByteArray &a, const QByteArray &b)
+{
+    struct stat first{}, second{};
+    return ::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 && first.st_dev == second.st_dev
+           && first.st_ino == second.st_ino;
 }
 
 bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString *error)
@@ -107,7 +97,7 @@ bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString
     }
     if (why.isEmpty() && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0))
         why = qt_error_string(errno);
-    if (why.isEmpty() && simulatedFullDisk(QFile::decodeName(nativePath)))
+    if (why.isEmpty() && FilesInternal::simulatedFullDisk(nativePath))
         why = qt_error_string(ENOSPC);
     if (::close(fd) != 0 && why.isEmpty())
         why = qt_error_string(errno);
@@ -147,25 +137,12 @@ bool Files::openRegular(QFile &file, const QByteArray &nativePath, Links links, 
     return true;
 }
 
-bool Files::openRegular(QFile &file, const QString &path, Links links, QString *error)
-{
-    return openRegular(file, QFile::encodeName(path), links, error);
-}
-
 std::optional<QString> Files::keptName(const QByteArray &native)
 {
     QString name = QFile::decodeName(native);
     if (QFile::encodeName(name) != native)
         return std::nullopt;
     return name;
-}
-
-QString Files::shownName(const QByteArray &native)
-{
-    if (const std::optional<QString> kept = keptName(native))
-        return *kept;
-    QStringDecoder gbk("GBK");
-    return gbk.isValid() ? QString(gbk.decode(native)) : QString::fromLatin1(native);
 }
 
 namespace {
@@ -187,10 +164,7 @@ QList<Files::Entry> listed(const QByteArray &folder, mode_t kind)
         entries.append({Files::shownName(name), prefix + name});
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const Files::Entry &a, const Files::Entry &b) {
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-    });
-    return entries;
+    return FilesInternal::sortedByName(entries);
 }
 }
 
@@ -216,11 +190,6 @@ bool Files::exists(const QByteArray &nativePath)
     return ::lstat(nativePath.constData(), &st) == 0;
 }
 
-Files::Entry Files::entry(const QString &path)
-{
-    return {path, QFile::encodeName(path)};
-}
-
 Files::Entry Files::fromUrl(const QUrl &url)
 {
     // The path's bytes as the URL carries them, percent-decoded: not through
@@ -241,16 +210,11 @@ void Files::underLock(const QString &lockPath, const std::function<void()> &work
     struct stat st{};
     const bool usable = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (usable) {
-        const QDeadlineTimer patience(LockPatienceMs);
+        const QDeadlineTimer patience(FilesInternal::LockPatienceMs);
         while (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && !patience.hasExpired())
             QThread::msleep(5);
     }
     work();
     if (fd >= 0)
         ::close(fd);  // closing also releases the lock
-}
-
-void Files::simulateFullDisk(const QString &folder)
-{
-    fullDiskFolder() = folder;
 }

@@ -22,6 +22,17 @@ enum class Links { Follow, Refuse };
 // the name can be written. Checked by write() before anything is written.
 std::optional<QString> checkName(const QByteArray &nativePath);
 
+// The bytes that name the path on disk, with '/' between the names: the
+// system's file-name encoding (UTF-8 on Windows, whose names are Unicode).
+QByteArray native(const QString &path);
+// How many bytes of an absolute name are its root ("/", "C:/",
+// "//server/share/"); 0 for a relative name.
+qsizetype rootLength(const QByteArray &nativePath);
+// The folder that holds the named file, as bytes ("." for a bare name).
+QByteArray folderOf(const QByteArray &nativePath);
+// Whether both names lead to the same file or folder, whatever the paths.
+bool same(const QByteArray &a, const QByteArray &b);
+
 // The one way the program writes a file: the bytes go to a temporary file
 // beside it, are flushed and synced and checked, and only then replace the
 // file. On failure the old file stays whole and *error holds the system's

@@ -2,46 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The checked write and the reading of files with Windows' own means; the
-// other systems' version is files.cpp.
+// other systems' version is files.cpp. Names are kept as UTF-8 bytes with
+// '/' between the names and go to the system as UTF-16.
 
 #include "files.h"
+#include "filesinternal.h"
+#include "windowsnames.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <algorithm>
+#include <QUrl>
 #include <cerrno>
 #include <fcntl.h>
+#include <cctype>
 #include <io.h>
 #include <qt_windows.h>
 
 namespace {
-QString &fullDiskFolder()
-{
-    static QString folder;
-    return folder;
-}
+using FilesInternal::fail;
 
-bool fail(QString *error, const QString &why)
+std::wstring wide(const QByteArray &nativePath)
 {
-    if (error)
-        *error = why;
-    return false;
-}
-
-bool simulatedFullDisk(const QString &path)
-{
-    const QString &folder = fullDiskFolder();
-    return !folder.isEmpty() && QDir::cleanPath(path).startsWith(QDir::cleanPath(folder) + QLatin1Char('/'), Qt::CaseInsensitive);
-}
-
-// Names go to the system as UTF-16; their bytes, where the program keeps
-// them, are UTF-8.
-std::wstring wide(const QString &path)
-{
-    return QDir::toNativeSeparators(path).toStdWString();
+    return QDir::toNativeSeparators(QString::fromUtf8(nativePath)).toStdWString();
 }
 
 QString notRegularKind(const QString &kind)
@@ -94,22 +79,83 @@ bool writeAll(HANDLE file, const QByteArray &bytes)
     }
     return ::FlushFileBuffers(file);
 }
+
+// The file's identity: its volume and its index there.
+bool identity(const QByteArray &nativePath, BY_HANDLE_FILE_INFORMATION *info)
+{
+    const HANDLE handle = ::CreateFileW(wide(nativePath).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool ok = ::GetFileInformationByHandle(handle, info);
+    ::CloseHandle(handle);
+    return ok;
 }
 
-bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
+QList<Files::Entry> listed(const QByteArray &folder, QDir::Filters kind)
 {
-    const std::wstring target = wide(path);
+    QList<Files::Entry> entries;
+    // Links followed; hidden entries left out, as file lists keep them.
+    QDirIterator it(QString::fromUtf8(folder), kind | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        if (!info.fileName().startsWith(QLatin1Char('.')))
+            entries.append({info.fileName(), Files::native(info.filePath())});
+    }
+    return FilesInternal::sortedByName(entries);
+}
+}
+
+std::optional<QString> Files::checkName(const QByteArray &nativePath)
+{
+    if (nativePath.contains('\0') || !keptName(nativePath))
+        return qt_error_string(ERROR_INVALID_NAME);
+    return WindowsNames::refusal(QString::fromUtf8(nativePath));
+}
+
+QByteArray Files::native(const QString &path)
+{
+    return QDir::fromNativeSeparators(path).toUtf8();
+}
+
+qsizetype Files::rootLength(const QByteArray &nativePath)
+{
+    if (nativePath.size() >= 2 && nativePath[1] == ':' && std::isalpha(uchar(nativePath[0])))
+        return nativePath.size() > 2 && nativePath[2] == '/' ? 3 : 2;
+    if (nativePath.startsWith("//")) {
+        // "//server/share/"
+        const qsizetype share = nativePath.indexOf('/', 2);
+        const qsizetype end = share < 0 ? -1 : nativePath.indexOf('/', share + 1);
+        return end < 0 ? nativePath.size() : end + 1;
+    }
+    return nativePath.startsWith('/') ? 1 : 0;
+}
+
+bool Files::same(const QByteArray &a, const QByteArray &b)
+{
+    BY_HANDLE_FILE_INFORMATION first{}, second{};
+    return identity(a, &first) && identity(b, &second) && first.dwVolumeSerialNumber == second.dwVolumeSerialNumber
+           && first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+}
+
+bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString *error)
+{
+    if (const std::optional<QString> why = checkName(nativePath))
+        return fail(error, *why);
+    const std::wstring target = wide(nativePath);
     QString why = notRegularAt(target);
     if (!why.isEmpty())
         return fail(error, why);
 
-    // The bytes go to a new file beside the target, reach the disk, and only
-    // then replace it in one step; the old file stays whole until then.
+    // The bytes go to a new file beside the target under a short name of its
+    // own, reach the disk, and only then replace it in one step; the old file
+    // stays whole until then.
+    const std::wstring folder = wide(folderOf(nativePath)) + L'\\';
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        const QString suffix = QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        temporary = target + suffix.toStdWString();
+        const QString name = QStringLiteral(".tessellon-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        temporary = folder + name.toStdWString();
         file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
             break;
@@ -118,7 +164,7 @@ bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
         return fail(error, lastError());
     if (!writeAll(file, bytes))
         why = lastError();
-    else if (simulatedFullDisk(path))
+    else if (FilesInternal::simulatedFullDisk(nativePath))
         why = qt_error_string(ERROR_DISK_FULL);
     ::CloseHandle(file);
     // A link put at the name meanwhile is still never replaced.
@@ -136,7 +182,7 @@ bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
 
 bool Files::openRegular(QFile &file, const QByteArray &nativePath, Links links, QString *error)
 {
-    const std::wstring name = wide(QString::fromUtf8(nativePath));
+    const std::wstring name = wide(nativePath);
     if (::GetFileAttributesW(name.c_str()) == INVALID_FILE_ATTRIBUTES)
         return fail(error, lastError());
     const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (links == Links::Refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
@@ -168,39 +214,45 @@ bool Files::openRegular(QFile &file, const QByteArray &nativePath, Links links, 
     return true;
 }
 
-bool Files::openRegular(QFile &file, const QString &path, Links links, QString *error)
+std::optional<QString> Files::keptName(const QByteArray &native)
 {
-    return openRegular(file, entry(path).native, links, error);
+    QString name = QString::fromUtf8(native);
+    if (name.toUtf8() != native)
+        return std::nullopt;
+    return name;
 }
 
-Files::Entry Files::entry(const QString &path)
+Files::Entry Files::fromUrl(const QUrl &url)
 {
-    return {path, path.toUtf8()};
+    return entry(url.toLocalFile());
 }
 
-QList<Files::Entry> Files::regularFiles(const QString &folder)
+QList<Files::Entry> Files::regularFiles(const QByteArray &folder)
 {
-    QList<Entry> entries;
-    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        if (info.isFile() && !info.isHidden())
-            entries.append({info.fileName(), info.filePath().toUtf8()});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-    });
-    return entries;
+    return listed(folder, QDir::Files);
+}
+
+QList<Files::Entry> Files::folders(const QByteArray &folder)
+{
+    return listed(folder, QDir::Dirs);
+}
+
+bool Files::isFolder(const QByteArray &nativePath)
+{
+    const DWORD attributes = ::GetFileAttributesW(wide(nativePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Files::exists(const QByteArray &nativePath)
+{
+    return ::GetFileAttributesW(wide(nativePath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void Files::underLock(const QString &lockPath, const std::function<void()> &work)
 {
+    // Windows' lock file: one held by a program that died goes stale, one
+    // held for longer than a second by a stopped program is passed over.
     QLockFile lock(lockPath);
-    lock.tryLock(5000);
+    lock.tryLock(FilesInternal::LockPatienceMs);
     work();
-}
-
-void Files::simulateFullDisk(const QString &folder)
-{
-    fullDiskFolder() = folder;
 }

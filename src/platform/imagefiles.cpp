@@ -249,7 +249,7 @@ bool ImageFiles::save(const QImage &image, const QString &path, const char *form
 
 QImage ImageFiles::load(const QString &path, QString *error, QSize size, Qt::AspectRatioMode aspect)
 {
-    return load(QFile::encodeName(path), error, size, aspect);
+    return load(Files::native(path), error, size, aspect);
 }
 
 QImage ImageFiles::load(const QByteArray &nativePath, QString *error, QSize size, Qt::AspectRatioMode aspect)

@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <iterator>
-#include <sys/stat.h>
 
 namespace {
 // The per-user data folder: $XDG_DATA_HOME when it is an absolute path (the
@@ -22,14 +21,14 @@ QByteArray dataHome()
 #ifdef Q_OS_WIN
     // %LOCALAPPDATA%: the user's own, never roamed.
     const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
-    return QFile::encodeName(local.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                                             : local);
+    return Files::native(local.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                         : local);
 #else
     const QByteArray xdg = qgetenv("XDG_DATA_HOME");
     if (xdg.startsWith('/'))
         return xdg;
     const QByteArray home = qgetenv("HOME");
-    return (home.isEmpty() ? QFile::encodeName(QDir::homePath()) : home) + "/.local/share";
+    return (home.isEmpty() ? Files::native(QDir::homePath()) : home) + "/.local/share";
 #endif
 }
 }
@@ -47,7 +46,7 @@ std::optional<QString> WorkFiles::problem()
 namespace {
 QString location()
 {
-    return QFile::decodeName(dataHome()) + QStringLiteral("/Tessellon");
+    return Files::shownName(dataHome()) + QStringLiteral("/Tessellon");
 }
 }
 
@@ -65,19 +64,14 @@ QString WorkFiles::path(const QString &name)
 
 bool WorkFiles::isWorkFile(const QByteArray &nativePath)
 {
-    const qsizetype slash = nativePath.lastIndexOf('/');
-    const QString name = QFile::decodeName(nativePath.mid(slash + 1));
+    const QString name = Files::shownName(nativePath.mid(nativePath.lastIndexOf('/') + 1));
     const bool workName = std::any_of(std::begin(AllNames), std::end(AllNames), [&name](const QString *known) {
         return name.compare(*known, Qt::CaseInsensitive) == 0;
     });
     if (!workName)
         return false;
     // The same folder by identity, whatever path leads to it.
-    struct stat given{}, work{};
-    const QByteArray folderBytes = slash > 0 ? nativePath.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
-    return ::stat(folderBytes.constData(), &given) == 0
-           && ::stat(QFile::encodeName(location()).constData(), &work) == 0 && given.st_dev == work.st_dev
-           && given.st_ino == work.st_ino;
+    return Files::same(Files::folderOf(nativePath), Files::native(location()));
 }
 
 bool WorkFiles::remove(const QString &name)

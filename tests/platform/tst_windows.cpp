@@ -38,6 +38,24 @@ private slots:
         QCOMPARE(QFileInfo(WorkFiles::path(WorkFiles::CountFile)).path(), WorkFiles::folder());
     }
 
+    // The working files are known by their folder's identity on its volume,
+    // whatever path leads there; names Windows refuses are refused before
+    // anything is written.
+    void names()
+    {
+        TestHome env;
+        const QByteArray work = Files::native(WorkFiles::path(WorkFiles::Remembered));
+        QVERIFY(WorkFiles::isWorkFile(work));
+        QVERIFY(WorkFiles::isWorkFile(Files::native(QDir::toNativeSeparators(env.home()).toUpper()) + "/.LOCAL/share/x/../Tessellon/QBX.INI"));
+        QVERIFY(!WorkFiles::isWorkFile(Files::native(env.home()) + "/qbx.ini"));
+        for (const QString name : {QStringLiteral("CON.txt"), QStringLiteral("a?.txt"), QStringLiteral("art. ")}) {
+            QString why;
+            QVERIFY(!Files::write(env.home() + QLatin1Char('/') + name, "x", &why));
+            QVERIFY2(why.contains(QStringLiteral("Windows")), qPrintable(why));
+        }
+        QCOMPARE(QDir(env.home()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    }
+
     // A Chinese Windows writes text files in code page 936 (GBK).
     void codePage936()
     {
