@@ -48,7 +48,7 @@ private slots:
         QVERIFY(WorkFiles::isWorkFile(work));
         QVERIFY(WorkFiles::isWorkFile(Files::native(QDir::toNativeSeparators(env.home()).toUpper()) + "/.LOCAL/share/x/../Tessellon/QBX.INI"));
         QVERIFY(!WorkFiles::isWorkFile(Files::native(env.home()) + "/qbx.ini"));
-        for (const QString name : {QStringLiteral("CON.txt"), QStringLiteral("a?.txt"), QStringLiteral("art. ")}) {
+        for (const QString &name : {QStringLiteral("CON.txt"), QStringLiteral("a?.txt"), QStringLiteral("art. ")}) {
             QString why;
             QVERIFY(!Files::write(env.home() + QLatin1Char('/') + name, "x", &why));
             QVERIFY2(why.contains(QStringLiteral("Windows")), qPrintable(why));
@@ -82,7 +82,7 @@ private slots:
         QFile file;
         QVERIFY(Files::openRegular(file, path, Files::Links::Refuse));
         QCOMPARE(file.readAll(), QByteArray("new"));
-        const QList<Files::Entry> found = Files::regularFiles(env.home());
+        const QList<Files::Entry> found = Files::regularFiles(Files::native(env.home()));
         QCOMPARE(found.size(), 1);
         QCOMPARE(found[0].name, QStringLiteral("顶▓☆.bin"));
         QString why;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Things other than a regular file at a name, as the system has them: on
@@ -16,4 +17,7 @@ const char *name(Kind kind);
 bool make(Kind kind, const QString &path, const QString &target);
 // True when that kind of thing, itself (not what it points to), is at path.
 bool isAt(Kind kind, const QString &path);
+// Makes a folder named by raw bytes (GBK from an old disk); false where
+// names are Unicode and cannot be such bytes (Windows).
+bool makeFolder(const QByteArray &nativePath);
 }

@@ -33,3 +33,8 @@ bool SpecialFile::isAt(Kind kind, const QString &path)
     struct stat st{};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && (st.st_mode & S_IFMT) == mode(kind);
 }
+
+bool SpecialFile::makeFolder(const QByteArray &nativePath)
+{
+    return ::mkdir(nativePath.constData(), 0700) == 0;
+}

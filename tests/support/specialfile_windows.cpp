@@ -79,3 +79,8 @@ bool SpecialFile::isAt(Kind kind, const QString &path)
         return found & FILE_ATTRIBUTE_REPARSE_POINT;
     return kind == Folder && (found & FILE_ATTRIBUTE_DIRECTORY) && !(found & FILE_ATTRIBUTE_REPARSE_POINT);
 }
+
+bool SpecialFile::makeFolder(const QByteArray &)
+{
+    return false;
+}
