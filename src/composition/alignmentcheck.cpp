@@ -10,9 +10,11 @@
 #include <cmath>
 
 namespace {
+// By any name the font goes by: Windows lists a Chinese font under its
+// Chinese name on a Chinese system and knows the English one as an alias.
 bool installed(const QString &family)
 {
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    return QFontDatabase::hasFamily(family);
 }
 
 QFont fontOf(const QString &family)

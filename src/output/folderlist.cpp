@@ -3,6 +3,7 @@
 
 #include "folderlist.h"
 
+#include "drives.h"
 #include "files.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setItemsExpandable(false);
     connect(this, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { setNativePath(item->data(0, NativeRole).toByteArray()); });
-    setPath(QDir::homePath());
+    setPath(Drives::home());
 }
 
 bool FolderList::setPath(const QString &path)

@@ -4,6 +4,7 @@
 #include "rememberedfolder.h"
 
 #include "dialogs.h"
+#include "drives.h"
 #include "files.h"
 #include "textfile.h"
 #include "workfiles.h"
@@ -16,7 +17,7 @@ QString RememberedFolder::load()
     const std::optional<QString> line = TextFile::readFirstLine(WorkFiles::path(WorkFiles::Remembered));
     if (line && !line->isEmpty() && QDir::isAbsolutePath(*line) && QFileInfo(*line).isDir())
         return *line;
-    return QDir::homePath();
+    return Drives::home();
 }
 
 bool RememberedFolder::store(QWidget *window, const QString &prefix, const QByteArray &nativePrefix)

@@ -23,6 +23,11 @@ bool openDocument(const QString &path);
 void copyText(const QString &text, const QString &html = {});
 // The same for a file named by its bytes on disk.
 bool openDocument(const QByteArray &nativePath);
+// What the user can do when no program opens a file, in the system's terms.
+QString openerAdvice();
+// Test seam: every later openDocument fails as on a desktop with no program
+// for the type; false ends it.
+void simulateNoOpener(bool on);
 // Puts the picture on the clipboard as an image (PNG among the offered types).
 void copyImage(const QImage &image);
 }

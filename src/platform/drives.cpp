@@ -28,7 +28,18 @@ QString Drives::rootOf(const QString &path)
     const QString root = QStorageInfo(path).rootPath();
     return root.isEmpty() ? roots().value(0) : root;
 }
+
+QString Drives::home()
+{
+    const QString profile = QDir::fromNativeSeparators(qEnvironmentVariable("USERPROFILE"));
+    return !profile.isEmpty() && QFileInfo(profile).isDir() ? profile : QDir::homePath();
+}
 #else
+QString Drives::home()
+{
+    return QDir::homePath();
+}
+
 QStringList Drives::roots()
 {
     QStringList out{QStringLiteral("/")};

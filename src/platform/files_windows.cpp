@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QUrl>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <cctype>
 #include <io.h>
@@ -207,8 +208,15 @@ bool Files::openRegular(QFile &file, const QByteArray &nativePath, Links links, 
         ::CloseHandle(handle);
         return fail(error, why.isEmpty() ? qt_error_string(errno) : why);
     }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    // Handed over as a stream: Qt maps a file opened from a stream, never
+    // one opened from a bare descriptor.
+    FILE *stream = ::_fdopen(fd, "rb");
+    if (!stream) {
         ::_close(fd);
+        return fail(error, qt_error_string(errno));
+    }
+    if (!file.open(stream, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        std::fclose(stream);
         return fail(error, file.errorString());
     }
     return true;

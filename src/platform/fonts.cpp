@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace {
 // A designed family, the names it goes by where it is installed (Windows
@@ -17,14 +18,22 @@ struct Designed
     QString standIn;
 };
 
+// The family as the font database lists it: Windows lists a Chinese font
+// under its Chinese name on a Chinese system and knows the English one only
+// as an alias, which a substitution does not follow.
+QString listedName(const QString &family)
+{
+    return QFontDatabase::hasFamily(family) ? QFontInfo(QFont(family)).family() : family;
+}
+
 void substitute(const Designed &font)
 {
     if (QFontDatabase::hasFamily(font.family))
         return;
     for (const QString &name : font.otherNames)
         if (QFontDatabase::hasFamily(name))
-            return QFont::insertSubstitution(font.family, name);
-    QFont::insertSubstitution(font.family, font.standIn);
+            return QFont::insertSubstitution(font.family, listedName(name));
+    QFont::insertSubstitution(font.family, listedName(font.standIn));
 }
 }
 

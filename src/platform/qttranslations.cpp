@@ -31,12 +31,13 @@ public:
 bool QtTranslations::install(const QLocale &locale)
 {
     auto *translator = new MendedTranslator(QCoreApplication::instance());
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)
-        && !translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             folder)) {
-        delete translator;
-        return false;
+    // Beside the program where it is shipped with its Qt (Windows), else Qt's own.
+    for (const QString &folder : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        for (const QLocale &wanted : {locale, QLocale(QLocale::Chinese, QLocale::China)})
+            if (translator->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+                return QCoreApplication::installTranslator(translator);
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }

@@ -17,7 +17,9 @@ QByteArray TextFile::encode(const QString &text, bool *lossless)
 {
     QStringEncoder system(QStringConverter::System);
     QByteArray bytes = system.encode(text);
-    const bool whole = !system.hasError();
+    // Windows' converter puts '?' for what its code page lacks and reports
+    // nothing: only bytes that read back as the text are whole.
+    const bool whole = !system.hasError() && QString(QStringDecoder(QStringConverter::System).decode(bytes)) == text;
     if (lossless)
         *lossless = whole;
     return whole ? bytes : QByteArray(Utf8Bom) + text.toUtf8();

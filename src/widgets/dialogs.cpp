@@ -22,9 +22,8 @@ void Dialogs::openDocument(QWidget *parent, const QString &path, const QByteArra
 {
     if (!(nativePath.isEmpty() ? Desktop::openDocument(path) : Desktop::openDocument(nativePath)))
         message(parent,
-                QStringLiteral("没有找到能打开这个文件的程序（可安装 xdg-utils 和相应的程序）。"
-                               "请手动打开：\n%1")
-                    .arg(QDir::toNativeSeparators(path)),
+                QStringLiteral("没有找到能打开这个文件的程序（%1）。请手动打开：\n%2")
+                    .arg(Desktop::openerAdvice(), QDir::toNativeSeparators(path)),
                 QStringLiteral("无法打开文件"), QMessageBox::Warning);
 }
 

@@ -57,10 +57,12 @@ private slots:
     }
 
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8 (`dpkg-query -W fonts-wqy-zenhei`):
-    // another version of the font may move a few cells.
+    // another version of the font may move a few cells. Not bold: the font has
+    // no bold face, and each system's font engine makes its own (Windows' far heavier).
     void glyphShrunkFromTheLargeRendering()
     {
         input.shrink = true;
+        input.bold = false;
         const QStringList expected{
             u"....................."_s,
             u"....................."_s,

@@ -3,6 +3,7 @@
 
 #include "testhome.h"
 
+#include "desktop.h"
 #include "files.h"
 #include "diskfaults.h"
 #include "fonts.h"
@@ -22,6 +23,8 @@ TestHome::TestHome() : m_oldHome(qgetenv("HOME"))
     qunsetenv("XDG_DATA_HOME");
     // Windows keeps the working folder under %LOCALAPPDATA%: the same place.
     qputenv("LOCALAPPDATA", QDir::toNativeSeparators(m_dir.path() + QStringLiteral("/.local/share")).toLocal8Bit());
+    // And the user's own folder, where the file windows start, is HOME.
+    qputenv("USERPROFILE", QDir::toNativeSeparators(m_dir.path()).toLocal8Bit());
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         Fonts::install();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
@@ -31,6 +34,7 @@ TestHome::TestHome() : m_oldHome(qgetenv("HOME"))
 TestHome::~TestHome()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    Desktop::simulateNoOpener(false);
     qputenv("HOME", m_oldHome);
 }
 
