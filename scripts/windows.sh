@@ -10,7 +10,7 @@
 # ~/.cache/tessellon (about 50 minutes on 2 cores).
 source "$(dirname "$0")/common.sh"
 PACKAGES=(g++-mingw-w64-x86-64-posix nsis wine64 xvfb xauth imagemagick cmake make locales
-          qt6-base-dev qt6-base-dev-tools fonts-wqy-zenhei fonts-arphic-ukai)
+          qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk)
 install_missing
 # Wine takes the code page from the locale's name (zh_CN: 936) and maps file
 # names through the locale's character set, which must be UTF-8.

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -98,6 +99,7 @@ private:
     QByteArray plain(const QString &glyph) { return run(QStringList{glyph}).out; }
     // A shell line that runs the program as "$0": for bytes and streams that QProcess cannot give.
     Run shell(const QString &line) { return start({u"bash"_s, u"-c"_s, line, Program}); }
+    static bool hasShell() { return !QStandardPaths::findExecutable(u"bash"_s).isEmpty(); }
     QString file(const QString &name) const { return env->home() + u'/' + name; }
 
 private slots:
@@ -182,12 +184,14 @@ private slots:
 
         const Run fonts = start({Program, u"--list-fonts"_s});
         QCOMPARE(fonts.status, 0);
-        QVERIFY(fonts.out.split('\n').contains("WenQuanYi Zen Hei"));
+        QVERIFY(fonts.out.split('\n').contains("Noto Sans CJK SC"));
     }
 
     // A window needs a display: one line says so and how to print without one.
     void noDisplay()
     {
+        if (QGuiApplication::platformName() == u"windows"_s)
+            QSKIP("Windows always has its desktop");
         const Run start = this->start({Program, u"顶"_s});
         QCOMPARE(start.status, 2);
         const QString message = QString::fromUtf8(start.err);
@@ -345,7 +349,7 @@ private slots:
         QTest::newRow("colour codes, American spelling") << "--picture a.png --colors 0,6 顶" << 2 << "0,6" << false;
         QTest::newRow("empty foreground") << "--fg  顶" << 2 << "--fg" << false;
         QTest::newRow("empty background") << "--bg= 顶" << 2 << "--bg" << false;
-        QTest::newRow("font not installed, the closest named") << "-f WenQuanYiZenHei 顶" << 1 << "WenQuanYi Zen Hei" << false;
+        QTest::newRow("font not installed, the closest named") << "-f NotoSansCJKSC 顶" << 1 << "Noto Sans CJK SC" << false;
         QTest::newRow("picture of no known type") << "--picture a.gif 顶" << 2 << "a.gif" << false;
         QTest::newRow("unreadable picture") << "--from-picture missing.png" << 1 << "missing.png" << false;
         QTest::newRow("unwritable picture") << "--picture no/such/folder/a.png 顶" << 1 << "a.png" << true;
@@ -365,7 +369,7 @@ private slots:
         QTest::newRow("picture over a working file")
             << "--picture .local/share/Tessellon/QBX.jpg 顶" << 1 << "QBX.jpg" << true;
         QTest::newRow("name too long")
-            << "--picture " + QString(300, u'a') + ".png 顶" << 1 << qt_error_string(ENAMETOOLONG) << true;
+            << "--picture " + QString(300, u'a') + ".png 顶" << 1 << "" << true;  // the system's reason
         QTest::newRow("line too long") << u"<<"_s << 2 << "第 1 行" << false;
     }
 
@@ -378,6 +382,8 @@ private slots:
         QDir(env->home()).mkpath(u".local/share/Tessellon"_s);
         QStringList words = arguments.split(u' ');
         words.replaceInStrings(QRegularExpression(u"^''$"_s), QString());
+        if (named.isEmpty())
+            named = *Files::checkName(Files::native(file(words[1])));
         // "<<": one line on standard input, longer than any cell can use, read in a few bytes of memory.
         const Run cli = arguments == u"<<"_s         ? run({}, QByteArray(64 << 20, 'a'))
                         : arguments.startsWith(u'<') ? run({}, arguments.mid(2).toUtf8())
@@ -446,6 +452,8 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, status);
         QFETCH(QString, said);
+        if (!hasShell())
+            QSKIP("closing a stream needs a POSIX shell");
         const Run cli = shell(line);
         QCOMPARE(cli.status, status);
         const QString text = QString::fromUtf8(status == 0 ? cli.out : cli.err);
@@ -455,6 +463,8 @@ private slots:
     // File names in GBK bytes, as on disks from Chinese Windows: written and read under their own bytes.
     void gbkNames()
     {
+        if (!hasShell())
+            QSKIP("names are Unicode on Windows, never GBK bytes");
         const QByteArray gbk = QFile::encodeName(env->home()) + "/\xB6\xA5.png";
         QCOMPARE(shell(u"\"$0\" --print --picture \"$(printf '\\266\\245.png')\" 永"_s).status, 0);
         QFile picture;
