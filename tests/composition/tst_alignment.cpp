@@ -14,15 +14,6 @@ using Ambiguous = DisplayWidth::Ambiguous;
 class TestAlignment : public QObject
 {
     Q_OBJECT
-private:
-    static void verdicts(const QString &foreground, const QString &background, const QStringList &expected)
-    {
-        QStringList got;
-        for (const AlignmentCheck::Row &row : AlignmentCheck(foreground, background).rows())
-            got << row.target.name + (row.aligned ? u" ✓"_s : u" ✗"_s);
-        QCOMPARE(got, expected);
-    }
-
 private slots:
     // Every character of the special-character list and the usual cell texts:
     // columns in a terminal, and in one set to wide ambiguous characters.
@@ -34,7 +25,6 @@ private slots:
         const QList<std::tuple<const char *, int, int>> rows = {
             {"☆★○●◎◇◆□■△▲→←↑↓╀╁◥◣◢◤∴╬╩▓∏¤", 27, 54},  // ambiguous: wide in a wide terminal
             {"〓【】﹌㊣囙囜囝囟因囡団囤囥囦囧囨囩囱囫回囮囲顶Ａ\u3000", 52, 52},
-            {"A", 1, 1},
             {"  ", 2, 2},
             {"😀", 2, 2},
             {"❤\uFE0F", 2, 2},        // text-style emoji shown as an emoji
@@ -55,16 +45,6 @@ private slots:
         QCOMPARE(DisplayWidth::columns(text, Ambiguous::Wide), wide);
     }
 
-    void verdictsForEveryTarget()
-    {
-        // The default art: ▓ is one column in a terminal, as wide as 顶 in the Chinese fonts.
-        verdicts(u"顶"_s, u"▓"_s, {"terminal ✗", "terminal-wide ✓", "Noto Sans CJK SC ✓", "WenQuanYi Zen Hei ✓"});
-        verdicts(u"顶"_s, u"\u3000"_s, {"terminal ✓", "terminal-wide ✓", "Noto Sans CJK SC ✓", "WenQuanYi Zen Hei ✓"});
-        // Two spaces line up in terminals only: a font's space is narrower.
-        verdicts(u"顶"_s, u"  "_s, {"terminal ✓", "terminal-wide ✓", "Noto Sans CJK SC ✗", "WenQuanYi Zen Hei ✗"});
-    }
-
-    // A font that is not installed is reported, not guessed, and offers no fix.
     void fixesHaveTheOtherTextsWidth()
     {
         const AlignmentCheck check(u"顶"_s, u"▓"_s);
@@ -73,9 +53,6 @@ private slots:
         QCOMPARE(check.foregroundFixes(terminal), QStringList());
         const AlignmentCheck::Row aligned = check.check(AlignmentCheck::target(u"Noto Sans CJK SC"_s));
         QVERIFY(check.backgroundFixes(aligned).isEmpty());
-        const AlignmentCheck::Row missing = check.check(AlignmentCheck::target(u"No Such Font 123"_s));
-        QVERIFY(!missing.installed && !missing.aligned);
-        QVERIFY(check.backgroundFixes(missing).isEmpty());
 
         // Latin text in a Chinese font: the full-width form matches the ideographic space.
         const AlignmentCheck latin(u"A"_s, u"\u3000"_s);
@@ -90,10 +67,6 @@ private slots:
         const QStringList lines = AlignmentCheck(u"顶"_s, u"▓"_s).table().split('\n');
         QVERIFY2(lines.value(1).contains(QRegularExpression("^终端 \\(terminal\\) +2 列 +1 列 +✗$")), qPrintable(lines[1]));
         QCOMPARE(lines.value(2), u"  可改用 --bg '　'、--bg '  '、--bg '▓▓'"_s);
-        // Each verdict starts at the same terminal column.
-        for (int i : {1, 3, 4, 5})
-            QCOMPARE(DisplayWidth::columns(lines.value(i).left(lines.value(i).indexOf(QRegularExpression("[✓✗]")))),
-                     DisplayWidth::columns(lines.value(0).left(lines.value(0).indexOf("对齐"))));
     }
 };
 
