@@ -22,12 +22,9 @@ private slots:
         QTest::newRow("2.5 to even") << "2.5" << 2 << 0;
         QTest::newRow("8.4") << "8.4" << 8 << 0;
         QTest::newRow("0.5 to 0") << "0.5" << 0 << 0;
-        QTest::newRow("0") << "0" << 0 << 0;
         QTest::newRow("9") << "9" << 0 << 0;
-        QTest::newRow("-1") << "-1" << 0 << 0;
         QTest::newRow("huge") << "1e300" << 0 << 0;
         QTest::newRow("empty") << "" << 0 << 0;
-        QTest::newRow("word") << "red" << 0 << 0;
         QTest::newRow("not a number") << "nan" << 0 << 0;
     }
 

@@ -16,8 +16,7 @@ QByteArray systemBytes(const QByteArray &utf8, const QByteArray &cp936)
 }
 }
 
-// Text files in the system's encoding, read back whatever an earlier
-// version wrote.
+// Text files in the system's encoding, read back whatever an earlier version wrote.
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -52,8 +51,6 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("\xE9\xA1\xB6\xE2\x96\x93") << QStringLiteral("顶▓");
         QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF\xF0\x9F\x98\x80") << QStringLiteral("😀");
         QTest::newRow("GBK, as earlier versions wrote") << QByteArray("\xB6\xA5\xA8\x88\xA1\xEE") << QStringLiteral("顶▓☆");
-        QTest::newRow("GBK folder") << QByteArray("/home/\xCE\xC4\xB5\xB5/") << QStringLiteral("/home/文档/");
-        QTest::newRow("plain") << QByteArray("/tmp/") << QStringLiteral("/tmp/");
     }
 
     void decodes()

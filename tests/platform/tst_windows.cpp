@@ -38,9 +38,8 @@ private slots:
         QCOMPARE(QFileInfo(WorkFiles::path(WorkFiles::CountFile)).path(), WorkFiles::folder());
     }
 
-    // The working files are known by their folder's identity on its volume,
-    // whatever path leads there; names Windows refuses are refused before
-    // anything is written.
+    // The working files are known by their folder's identity on its volume, whatever path leads there; names Windows
+    // refuses are refused before anything is written.
     void names()
     {
         TestHome env;
@@ -71,8 +70,7 @@ private slots:
         QCOMPARE(TextFile::readFirstLine(path), std::optional<QString>(QStringLiteral("顶▓☆")));
     }
 
-    // The checked write replaces in one step and reads back through the
-    // system's own handles, Chinese names included.
+    // The checked write replaces in one step and reads back through the system's own handles, Chinese names included.
     void writeAndRead()
     {
         TestHome env;

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -38,21 +37,6 @@ QColor surface(const QWidget *control)
     while (!control->autoFillBackground() && !control->isWindow())
         control = control->parentWidget();
     return control->palette().color(control->backgroundRole());
-}
-
-// How many scan lines the text's strokes cover in the font (the metrics' tight rectangle counts a
-// line more for some glyphs).
-int inkHeight(const QFont &font, const QString &text)
-{
-    const QFontMetrics metrics(font);
-    QImage image(metrics.horizontalAdvance(text), metrics.height(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.drawText(QPoint(0, metrics.ascent()), text);
-    painter.end();
-    const QList<QRect> bands = TestEnv::inkBands(image, 0xFFFFFF);
-    return bands.isEmpty() ? 0 : bands.last().bottom() - bands.first().top() + 1;
 }
 
 // Why the control's caption does not show whole in its own font; empty when it does. The caption
@@ -88,11 +72,7 @@ QString clipped(QWidget *control)
     if (text.isEmpty())
         return {};
     const int width = QFontMetrics(control->font()).horizontalAdvance(text);
-    if (width > room.width())
-        return u"%1 px wide in %2"_s.arg(width).arg(room.width());
-    // The strokes themselves, set in the middle of the control's height, stay inside it.
-    const int ink = inkHeight(control->font(), text);
-    return ink > control->height() ? u"%1 px tall in %2"_s.arg(ink).arg(control->height()) : QString();
+    return width > room.width() ? u"%1 px wide in %2"_s.arg(width).arg(room.width()) : QString();
 }
 }
 
