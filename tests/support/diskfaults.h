@@ -5,9 +5,8 @@
 
 #include <QString>
 
-// Faults of the disk as the system has them: a small full tmpfs over a
-// folder where the test may mount one (Linux, as root; elsewhere mounting
-// fails and tests simulate), and the system's words for each fault.
+// Faults of the disk as the system has them: a small full tmpfs over a folder where the test may mount one (Linux, as
+// root; elsewhere mounting fails and tests simulate), and the system's words for each fault.
 namespace DiskFaults
 {
 bool mount(const QString &folder);

@@ -28,8 +28,7 @@ QByteArray bigEndian(quint32 value)
     return out;
 }
 
-// Where the scan that starts at the SOS marker at `at` ends: the next marker
-// that is not a stuffed byte or a restart.
+// Where the scan that starts at the SOS marker at `at` ends: the next marker that is not a stuffed byte or a restart.
 qsizetype scanEnd(const QByteArray &jpeg, qsizetype at)
 {
     qsizetype i = at + 2 + qFromBigEndian<quint16>(jpeg.constData() + at + 2);

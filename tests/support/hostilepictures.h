@@ -6,16 +6,13 @@
 #include <QByteArray>
 #include <QSize>
 
-// Picture files made to cost a decoder far more than they weigh, for the
-// tests and the benchmarks.
+// Picture files made to cost a decoder far more than they weigh, for the tests and the benchmarks.
 namespace HostilePictures
 {
-// A progressive JPEG of a noisy picture of that size whose first AC scan is
-// repeated so that the file has extra more scans (libjpeg decodes each); its
-// header claims the size given as claimed, if any.
+// A progressive JPEG of a noisy picture of that size whose first AC scan is repeated so that the file has extra more
+// scans (libjpeg decodes each); its header claims the size given as claimed, if any.
 QByteArray repeatedScans(QSize size, int extra, QSize claimed = {});
-// A PNG of 1 × 1 pixel carrying a text chunk of that many bytes, stored
-// plainly ("tEXt") or compressed ("zTXt").
+// A PNG of 1 × 1 pixel carrying a text chunk of that many bytes, stored plainly ("tEXt") or compressed ("zTXt").
 QByteArray pngWithText(qint64 bytes, const QByteArray &type = "tEXt");
 // A GIF of noise of that size, 8 bits a pixel (Qt reads GIF but does not write it).
 QByteArray gif(QSize size);

@@ -11,9 +11,7 @@
 namespace SpecialFile
 {
 enum Kind { Link = 1, Fifo, Folder };
-const char *name(Kind kind);
-// Puts one at path (a link pointing at target); false when the system has
-// no such thing or refuses it.
+// Puts one at path (a link pointing at target); false when the system has no such thing or refuses it.
 bool make(Kind kind, const QString &path, const QString &target);
 // True when that kind of thing, itself (not what it points to), is at path.
 bool isAt(Kind kind, const QString &path);

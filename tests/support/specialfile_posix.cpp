@@ -14,11 +14,6 @@ mode_t mode(SpecialFile::Kind kind)
 }
 }
 
-const char *SpecialFile::name(Kind kind)
-{
-    return kind == Link ? "link" : kind == Fifo ? "FIFO" : "folder";
-}
-
 bool SpecialFile::make(Kind kind, const QString &path, const QString &target)
 {
     if (kind == Link)

@@ -25,8 +25,7 @@ struct MountPoint
 
 bool junction(const QString &path, const QString &target)
 {
-    // A junction points at a folder; the test's target is a file, and a
-    // junction there must be refused just the same.
+    // A junction points at a folder; the test's target is a file, and a junction there must be refused just the same.
     if (!QDir().mkpath(path))
         return false;
     const std::wstring nt = (QStringLiteral("\\??\\") + QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())).toStdWString();
@@ -54,11 +53,6 @@ DWORD attributes(const QString &path)
 {
     return ::GetFileAttributesW(QDir::toNativeSeparators(path).toStdWString().c_str());
 }
-}
-
-const char *SpecialFile::name(Kind kind)
-{
-    return kind == Link ? "junction" : kind == Fifo ? "FIFO" : "folder";
 }
 
 bool SpecialFile::make(Kind kind, const QString &path, const QString &target)
