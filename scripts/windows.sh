@@ -47,8 +47,13 @@ cmake --build "$WINBUILD" --parallel "$(nproc)"
 WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 export WINE WINEPREFIX="${WINEPREFIX:-$CACHE/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
+WINESERVER="$(dirname "$WINE")/wineserver"
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 mkdir -p "$WINEPREFIX"
 "$WINE" wineboot -i >/dev/null 2>&1 || true
+# A server started without a display gives the tests no windows: the tests
+# start their own inside the X display.
+"$WINESERVER" -k 2>/dev/null || true
 
 # Every test program under Wine, on the windows platform (the offscreen one
 # finds no fonts there) and one X display, as on a Chinese Windows (code page
@@ -64,11 +69,12 @@ run_tests() {
         local name result
         name=$(basename "$test" .exe)
         result="$results/$name.txt"
+        local started=$SECONDS
         if timeout 600 "$WINE" "$test" -o "$(winpath "$result"),txt" >/dev/null 2>&1; then
-            echo "PASS  $name ($(grep -c '^SKIP' "$result") skipped)"
+            echo "PASS  $name ($(grep -a -c '^SKIP' "$result") skipped, $((SECONDS - started)) s)"
         else
             echo "FAIL  $name"
-            grep -E '^(FAIL|SKIP)|Loc:' "$result" || cat "$result"
+            grep -a -E '^(FAIL|SKIP)|Loc:' "$result" || cat "$result"
             failed=1
         fi
     done
@@ -80,6 +86,7 @@ if compgen -G "$WINBUILD/tst_*.exe" >/dev/null; then
     # A failing test still lets the packages be made and checked; the
     # script fails at the end.
     xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f winpath run_tests); run_tests" || tests_failed=1
+    "$WINESERVER" -k 2>/dev/null || true
 fi
 
 # The packages, then the setup installed silently as a user would, and the
