@@ -14,8 +14,6 @@ namespace HostilePictures
 QByteArray repeatedScans(QSize size, int extra, QSize claimed = {});
 // A PNG of 1 × 1 pixel carrying a text chunk of that many bytes, stored plainly ("tEXt") or compressed ("zTXt").
 QByteArray pngWithText(qint64 bytes, const QByteArray &type = "tEXt");
-// A GIF of noise of that size, 8 bits a pixel (Qt reads GIF but does not write it).
-QByteArray gif(QSize size);
 // An SVG drawing of that many small circles; gzip-compressed for SVGZ.
 QByteArray svg(int circles, bool compressed = false);
 }
