@@ -35,6 +35,9 @@ if [ -z "${QT_MINGW:-}" ]; then
     fi
 fi
 
+# Its real path: Qt's package files find their parts by it, not through a link.
+QT_MINGW=$(cd "$QT_MINGW" && pwd -P)
+
 WINBUILD="${WINDOWS_BUILD_DIR:-$ROOT/build-windows}"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
