@@ -57,6 +57,7 @@ mkdir -p "$WINEPREFIX"
 # A server started without a display gives the tests no windows: the tests
 # start their own inside the X display.
 "$WINESERVER" -k 2>/dev/null || true
+"$WINESERVER" -w 2>/dev/null || true
 
 # Every test program under Wine, on the windows platform (the offscreen one
 # finds no fonts there) and one X display, as on a Chinese Windows (code page
@@ -68,16 +69,25 @@ run_tests() {
     rm -rf "$results" && mkdir -p "$results"
     export WINEPATH="$(winpath "$QT_MINGW/bin");$(winpath /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winpath /usr/x86_64-w64-mingw32/lib)"
     export QT_PLUGIN_PATH="$(winpath "$QT_MINGW/plugins")" QT_QPA_PLATFORM=windows
+    # The server and its desktop up in this display before the first test.
+    "$WINE" wineboot >/dev/null 2>&1 || true
     for test in "$WINBUILD"/tst_*.exe; do
         local name result
         name=$(basename "$test" .exe)
         result="$results/$name.txt"
         local started=$SECONDS
-        if timeout 600 "$WINE" "$test" -o "$(winpath "$result"),txt" >/dev/null 2>&1; then
+        local status=0
+        WINEDEBUG=-all,err+all timeout 600 "$WINE" "$test" -o "$(winpath "$result"),txt" >"$results/$name.log" 2>&1 || status=$?
+        if [ $status -eq 0 ]; then
             echo "PASS  $name ($(grep -a -c '^SKIP' "$result") skipped, $((SECONDS - started)) s)"
         else
-            echo "FAIL  $name"
-            grep -a -E '^(FAIL|SKIP)|Loc:' "$result" || cat "$result"
+            echo "FAIL  $name (status $status, $((SECONDS - started)) s)"
+            if [ -s "$result" ]; then
+                grep -a -E '^(FAIL|SKIP)|Loc:' "$result" || cat "$result"
+            else
+                # No results: the program did not start or died; Wine says why.
+                tail -n 20 "$results/$name.log"
+            fi
             failed=1
         fi
     done

@@ -287,6 +287,7 @@ private slots:
         QTest::newRow("scale 9") << "--picture a.png --scale 9 顶" << 2 << "9" << false;
         QTest::newRow("scale of text") << "--scale 2 顶" << 2 << "--scale" << false;
         QTest::newRow("gap without join") << "--gap 2 顶 永" << 2 << "--join" << false;
+        QTest::newRow("one picture, two glyphs") << "--picture a.png 顶 永" << 2 << "--join" << false;
         QTest::newRow("colours of plain text") << "--colours 1,6 顶" << 2 << "--picture" << false;
         QTest::newRow("target without check") << "--target terminal 顶" << 2 << "--target" << false;
         QTest::newRow("check of a missing font") << "--check --target NoSuchFont 顶" << 1 << "NoSuchFont" << false;
