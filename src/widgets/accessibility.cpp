@@ -6,10 +6,10 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -22,7 +22,7 @@ class Announcement : public QObject
 public:
     static constexpr const char *Name = "announcement";
 
-    Announcement(QWidget *target) : QObject(target), m_target(target), m_own(target->accessibleDescription())
+    explicit Announcement(QWidget *target) : QObject(target), m_target(target), m_own(target->accessibleDescription())
     {
         setObjectName(QLatin1String(Name));
         target->installEventFilter(this);
@@ -41,6 +41,7 @@ protected:
         if (watched == m_target && event->type() == QEvent::FocusOut) {
             m_target->removeEventFilter(this);
             m_target->setAccessibleDescription(m_own);
+            setObjectName(QString());  // the next announcement starts afresh
             deleteLater();
         }
         return false;

@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QPointer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -148,7 +149,8 @@ private slots:
     }
 
     // Tab goes through every control in the designed order, the pad and the star too; Delete clears the pad
-    // and Undo brings the drawing back; Space on the star opens the list, as a screen reader's press does.
+    // and Undo brings the drawing back; Space on the star opens the list, as a screen reader's press does;
+    // Alt and a caption's letter presses its button; Esc closes the save window.
     void keyboard()
     {
         get("Text1")->setFocus();
@@ -175,6 +177,13 @@ private slots:
         QAccessibleInterface *star = QAccessible::queryAccessibleInterface(get("Picture3"));
         star->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(env->opened().size(), 2);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);  // 拼字(&P)
+        QTRY_COMPARE(form->art().count(u"\r\n"_s), 21);  // the button shows itself pressed first
+        QPointer<QWidget> save = open(u"save"_s);
+        QVERIFY(QTest::qWaitForWindowActive(save));
+        QTest::keyClick(save, Qt::Key_Escape);
+        QTRY_VERIFY(!save);
     }
 
     // The font list opens as wide as its longest name; the box keeps its designed place and size.
