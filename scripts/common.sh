@@ -9,7 +9,7 @@ BUILD="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
-          dpkg-dev lintian reuse)
+          dpkg-dev lintian reuse at-spi2-core python3-pyatspi dbus)
 
 install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 #include "usagetips.h"
 
 #include "dialogs.h"
+#include "fonts.h"
 #include "workfiles.h"
 
 QStringList UsageTips::lines()
@@ -11,7 +12,8 @@ QStringList UsageTips::lines()
     return {
         QStringLiteral("有关Tessellon的更多使用帮助："),
         QStringLiteral("1.推荐使用2个或4个空格作为背景字，将背景设置为白色，效果更好。"),
-        QStringLiteral("2.推荐使用“幼圆”＋“粗体”和“隶书”＋“正常”，拼字效果会更好。字体安装方法：下载想要的字体复制到％windir％\\Windows\\Fonts即可。"),
+        QStringLiteral("2.推荐使用“幼圆”＋“粗体”和“隶书”＋“正常”，拼字效果会更好。字体安装方法：下载想要的字体复制到%1即可。")
+            .arg(Fonts::installPlace()),
         QStringLiteral("3.单击主窗体上的★可以打开特殊字符列表，使用特殊字符拼字效果更好。"),
         QStringLiteral("4.将鼠标停留在窗体的控件上会显示此按钮的帮助信息。"),
         QStringLiteral("5.想要再次使用绘图，请单击文本模式再单击绘图模式。"),

@@ -91,7 +91,7 @@ int CommandLine::run(int argc, char *argv[])
                                                     QCoreApplication::applicationVersion()));
         return 0;
     case PrintOptions::Action::ListFonts:
-        write(stdout, QFontDatabase::families().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        write(stdout, Fonts::listed().join(QLatin1Char('\n')) + QLatin1Char('\n'));
         return 0;
     case PrintOptions::Action::UsageError:
         write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));

@@ -3,6 +3,8 @@
 
 #include "fontchoice.h"
 
+#include "fonts.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <algorithm>
@@ -50,7 +52,7 @@ QStringList FontChoice::closest(const QString &family, int count)
 {
     const QString wanted = letters(family);
     QList<QPair<qsizetype, QString>> ranked;
-    for (const QString &installed : QFontDatabase::families())
+    for (const QString &installed : Fonts::listed())
         ranked.append({distance(wanted, letters(installed)), installed});
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto &x, const auto &y) { return x.first < y.first; });

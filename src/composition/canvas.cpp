@@ -154,9 +154,8 @@ qint64 Canvas::pixel(qreal x, qreal y) const
     return qint64(qBlue(rgb)) << 16 | qGreen(rgb) << 8 | qRed(rgb);
 }
 
-void Canvas::dot(qreal x, qreal y)
+void Canvas::disc(QPoint c)
 {
-    const QPoint c = toPixel(x, y);
     const qreal r = m_penWidth / 2.0;
     const int reach = m_penWidth / 2;
     const QRgb ink = m_fore.rgb();
@@ -166,6 +165,28 @@ void Canvas::dot(qreal x, qreal y)
             if (dx * dx + dy * dy <= r * r && m_image.rect().contains(p))
                 m_image.setPixel(p, ink);
         }
+    }
+}
+
+void Canvas::dot(qreal x, qreal y)
+{
+    disc(toPixel(x, y));
+    changed();
+}
+
+void Canvas::line(qreal x0, qreal y0, qreal x1, qreal y1)
+{
+    const QPoint from = toPixel(x0, y0);
+    const QPoint to = toPixel(x1, y1);
+    // Ends far outside the image (a pointer dragged off the screen) are not walked to.
+    const QRect reach = m_image.rect().adjusted(-m_penWidth, -m_penWidth, m_penWidth, m_penWidth);
+    const QPoint step = to - from;
+    const int steps = qMax(qAbs(step.x()), qAbs(step.y()));
+    for (int i = 0; i <= steps; ++i) {
+        const QPoint p = steps == 0 ? from
+                                    : from + QPoint(qRound(qreal(step.x()) * i / steps), qRound(qreal(step.y()) * i / steps));
+        if (reach.contains(p))
+            disc(p);
     }
     changed();
 }

@@ -64,6 +64,9 @@ public:
     qint64 pixel(qreal x, qreal y) const;
     // A solid disc penWidth pixels across in the text colour, centred on (x, y).
     void dot(qreal x, qreal y);
+    // The pen drawn from (x0, y0) to (x1, y1): discs as dot() draws them, a
+    // pixel apart, so the line is whole however far apart its ends are.
+    void line(qreal x0, qreal y0, qreal x1, qreal y1);
     void setPenWidth(int width) { m_penWidth = width; }
 
     // Called after every change of the image (a view repaints).
@@ -71,6 +74,7 @@ public:
 
 private:
     QPoint toPixel(qreal x, qreal y) const;
+    void disc(QPoint centre);
     void changed() const;
 
     QImage m_image;

@@ -3,6 +3,7 @@
 
 #include "colorcodes.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -43,4 +44,20 @@ std::optional<int> ColorCodes::code(const QString &answer, Match match)
             return code;
     }
     return std::nullopt;
+}
+
+QString ColorCodes::name(const QColor &color)
+{
+    // The names as the prompt lists them: "1.白色 2.红色 …".
+    static const QStringList names = [] {
+        QStringList all;
+        static const QRegularExpression entry(QStringLiteral("(\\d)\\.(\\S+)"));
+        for (const QRegularExpressionMatch &m : entry.globalMatch(prompt()))
+            all << m.captured(2);
+        return all;
+    }();
+    for (int code = 1; code <= names.size(); ++code)
+        if (ColorCodes::color(code)->rgb() == color.rgb())
+            return names[code - 1];
+    return QStringLiteral("RGB(%1,%2,%3)").arg(color.red()).arg(color.green()).arg(color.blue());
 }

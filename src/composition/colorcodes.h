@@ -20,4 +20,7 @@ enum class Match {
 // The code 1 to 8 that an answer names; nothing for an empty answer, a
 // non-number or any other number.
 std::optional<int> code(const QString &answer, Match match);
+// The colour as the prompt names it (the first of equal ones), or by its
+// red, green and blue values when it is none of the eight.
+QString name(const QColor &color);
 }

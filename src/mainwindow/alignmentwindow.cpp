@@ -3,6 +3,7 @@
 
 #include "alignmentwindow.h"
 
+#include "accessibility.h"
 #include "alignmentcheck.h"
 
 #include <QDialogButtonBox>
@@ -44,6 +45,7 @@ AlignmentWindow::AlignmentWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    Accessibility::closeOnEscape(this);
 }
 
 void AlignmentWindow::check(const QString &foreground, const QString &background)
@@ -60,15 +62,22 @@ void AlignmentWindow::check(const QString &foreground, const QString &background
 
     const AlignmentCheck alignment(foreground, background);
     int line = 1;
+    int aligned = 0, misaligned = 0, unchecked = 0;
     for (const AlignmentCheck::Row &row : alignment.rows()) {
         grid->addWidget(new QLabel(row.target.label, rows), line, 0);
         if (!row.installed) {
             grid->addWidget(new QLabel(QStringLiteral("字体未安装，无法检查"), rows), line++, 1, 1, 3);
+            ++unchecked;
             continue;
         }
         grid->addWidget(new QLabel(row.width(row.foreground), rows), line, 1);
         grid->addWidget(new QLabel(row.width(row.background), rows), line, 2);
-        grid->addWidget(new QLabel(row.aligned ? QStringLiteral("✓") : QStringLiteral("✗"), rows), line++, 3);
+        auto *verdict = new QLabel(row.aligned ? QStringLiteral("✓") : QStringLiteral("✗"), rows);
+        // Read out as words, with the place they are about.
+        verdict->setAccessibleName(
+            QStringLiteral("%1：%2").arg(row.target.label, row.aligned ? QStringLiteral("对齐") : QStringLiteral("不对齐")));
+        grid->addWidget(verdict, line++, 3);
+        ++(row.aligned ? aligned : misaligned);
 
         QList<QPair<bool, QString>> fixes;
         for (const QString &text : alignment.backgroundFixes(row))
@@ -95,4 +104,8 @@ void AlignmentWindow::check(const QString &foreground, const QString &background
     m_rows->deleteLater();  // its button may be the one being clicked
     m_rows = rows;
     adjustSize();
+    QString summary = QStringLiteral("对齐检查：%1 处对齐，%2 处不对齐").arg(aligned).arg(misaligned);
+    if (unchecked > 0)
+        summary += QStringLiteral("，%1 处的字体未安装").arg(unchecked);
+    Accessibility::announce(this, summary);
 }

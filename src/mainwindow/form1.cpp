@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
 #include "appicon.h"
 #include "artdefaults.h"
 #include "canvasview.h"
@@ -85,12 +86,14 @@ void Form1::buildLayout()
     Text1->setTabChangesFocus(true);
     // Every composition replaces the whole text: no undo history piling up.
     Text1->setUndoRedoEnabled(false);
+    Accessibility::name(Text1, QStringLiteral("拼出的文字"), QStringLiteral("21 行文字图形；右键菜单或 F7：对齐检查"));
 
     ProgressBar1 = place<QProgressBar>(this, "ProgressBar1", twips(0, 3840, 4095, 255));
     ProgressBar1->setRange(0, GridGeometry().cells - 1);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setToolTip(QStringLiteral("制作进度"));
+    Accessibility::name(ProgressBar1, ProgressBar1->toolTip());
     ProgressBar1->raise();
 
     Frame1 = place<QGroupBox>(this, "Frame1", twips(4200, 40, 3375, 2775));
@@ -106,8 +109,7 @@ void Form1::buildLayout()
         {&Command6, "Command6", 6600, 3600, QStringLiteral("退出(&E)"), QStringLiteral("退出程序")},
     };
     for (const ButtonDesign &b : buttons) {
-        *b.button = place<QPushButton>(this, b.name, twips(b.left, b.top, 975, 375));
-        (*b.button)->setText(b.caption);
+        *b.button = Scaffold::button(this, b.name, twips(b.left, b.top, 975, 375), b.caption);
         (*b.button)->setToolTip(b.tip);
     }
 
@@ -133,6 +135,7 @@ void Form1::buildLayout()
     Picture2 = place<CanvasView>(Frame1, "Picture2", twips(1560, 240, 1695, 1695));
     Picture2->setToolTip(QStringLiteral("绘图区"));
     Picture2->setCanvas(&m_large);
+    Accessibility::name(Picture2, Picture2->toolTip());
 
     Frame2 = place<QGroupBox>(Frame1, "Frame2", twips(120, 2040, 2535, 615));
     Frame2->setTitle(QStringLiteral("模式选择"));
@@ -151,10 +154,12 @@ void Form1::buildLayout()
     Picture1 = place<CanvasView>(Frame1, "Picture1", twips(2880, 2280, 335, 335));
     Picture1->setToolTip(QStringLiteral("缩略图"));
     Picture1->setCanvas(&m_small);
+    Accessibility::name(Picture1, Picture1->toolTip(), QStringLiteral("拼字时绘图区的缩小图"));
 
     Check1 = place<QCheckBox>(Frame1, "Check1", twips(2760, 1960, 495, 255));
     Check1->setText(QStringLiteral("↓"));
     Check1->setToolTip(QStringLiteral("做为缩略图处理"));
+    Accessibility::name(Check1, Check1->toolTip());  // rather than the arrow it shows
     Check2 = place<QCheckBox>(Frame1, "Check2", twips(120, 1760, 1335, 180));
     Check2->setText(QStringLiteral("使用粗体"));
     Check2->setCheckState(Qt::Checked);
@@ -166,10 +171,18 @@ void Form1::buildLayout()
     Scaffold::setBackColor(Picture3, Qt::white);
     Picture3->setToolTip(QStringLiteral("单击，打开特殊字符列表"));
     Picture3->setCursor(Qt::PointingHandCursor);
+    Accessibility::pictureButton(Picture3);
+    Accessibility::name(Picture3, QStringLiteral("特殊字符列表"), Picture3->toolTip());
 
-    // Focus order as designed; labels, frames and pictures take no focus.
-    QWidget *order[] = {Text1, Command1, Command2, Command3, Command4, Command5, Command6,
-                        Text2, Text3, Text4, Option3, Option4, Combo1, Check1, Check2};
+    // Each box is named by the label beside it.
+    Accessibility::label(Label1, Text2);
+    Accessibility::label(Label2, Text4);
+    Accessibility::label(Label3, Text3);
+    Accessibility::label(Label4, Combo1);
+
+    // Focus order as designed; labels and frames take no focus.
+    QWidget *order[] = {Text1, Command1, Command2, Command3, Command4, Command5, Command6, Text2,
+                        Text3, Text4, Picture2, Option3, Option4, Combo1, Check1, Check2, Picture3};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     Text1->setFocus();
@@ -188,6 +201,9 @@ void Form1::connectHandlers()
     // The output box's own menu, with the alignment check at its end.
     m_alignmentCheck = new QAction(QStringLiteral("对齐检查(&A)…"), Text1);
     m_alignmentCheck->setObjectName(QStringLiteral("alignmentCheck"));
+    // Its key works anywhere in the window, as proofing keys do.
+    m_alignmentCheck->setShortcut(QKeySequence(Qt::Key_F7));
+    addAction(m_alignmentCheck);
     connect(m_alignmentCheck, &QAction::triggered, this, &Form1::showAlignmentCheck);
     Text1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text1, &QWidget::customContextMenuRequested, this, &Form1::Text1_ContextMenu);
@@ -202,4 +218,5 @@ void Form1::connectHandlers()
     connect(Picture2, &CanvasView::mouseMoved, this, &Form1::Picture2_MouseMove);
     connect(Picture2, &CanvasView::mouseReleased, this, &Form1::Picture2_MouseUp);
     setUpPad();
+    setUpPadKeys();
 }

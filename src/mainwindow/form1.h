@@ -62,12 +62,13 @@ private slots:
     void Option3_Click();
     void Option4_Click();
     void Picture3_Click();
-    void Picture2_MouseDown();
+    void Picture2_MouseDown(Qt::MouseButton button, QPointF position);
     void Picture2_MouseMove(QPointF position);
     void Picture2_MouseUp();
     void Picture2_FilesDropped(const QList<Files::Entry> &files);
     void Picture2_Undo();
     void Picture2_Redo();
+    void Picture2_Clear();
     void Text1_ContextMenu(const QPoint &position);
     void showAlignmentCheck();
     void Alignment_Replace(bool background, const QString &text);
@@ -80,8 +81,11 @@ private:
     static QString countLock();
     void showCompositionFailure(const QString &text);
     void setUpPad();
+    void setUpPadKeys();
     bool padContextMenu(QEvent *event);
     void updatePadActions();
+    // Tells a screen reader what the pad does in the current mode.
+    void describePad();
     void restorePad(const QImage &drawing);  // a null image leaves the pad
     void forgetPadHistory();
     // The output box's lines, each at the art's line pitch.
@@ -118,10 +122,12 @@ private:
     SnapshotFile m_snapshot;
     QString m_usageCount;  // as shown in the caption; empty when unreadable
     bool m_penDown = false;
+    QPointF m_penAt;  // where the pen was last: the next move draws on from there
     PadHistory m_padHistory;
     bool m_strokeRecorded = false;  // the stroke under way is already a step
     QAction *m_padUndo = nullptr;
     QAction *m_padRedo = nullptr;
+    QAction *m_padClear = nullptr;
     bool m_unloaded = false;
     std::unique_ptr<OutputWindows> m_outputs;
     QPointer<frmAbout> m_about;

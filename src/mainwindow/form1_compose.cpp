@@ -5,8 +5,10 @@
 // the art goes into Text1 row by row.
 #include "form1.h"
 
+#include "accessibility.h"
 #include "composer.h"
 #include "dialogs.h"
+#include "gridgeometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +50,9 @@ void Form1::Command1_Click()
 
     switch (result.failure) {
     case Composer::Failure::None:
+        Accessibility::announce(this, QStringLiteral("已拼好：%1 行文字在“%2”框中")
+                                          .arg(GridGeometry().cells)
+                                          .arg(Text1->accessibleName()));
         break;
     case Composer::Failure::WorkFile:
         showCompositionFailure(QStringLiteral("无法读写工作文件%1").arg(result.detail));

@@ -4,6 +4,7 @@
 // The input boxes, the drawing pad and its modes, and the commands.
 #include "form1.h"
 
+#include "accessibility.h"
 #include "alignmentwindow.h"
 #include "artexport.h"
 #include "canvasview.h"
@@ -25,6 +26,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <utility>
 
 // Lines typed or pasted into the output box take the art's pitch too, so the
 // box keeps showing 21 of them. The document takes no format change while it
@@ -87,6 +89,7 @@ void Form1::Option3_Click()
     m_small.clear();
     Check1->setEnabled(true);
     forgetPadHistory();
+    describePad();
 }
 
 void Form1::Option4_Click()
@@ -96,25 +99,30 @@ void Form1::Option4_Click()
     m_large.setBackgroundPicture(QImage());
     Check1->setEnabled(false);
     forgetPadHistory();
+    describePad();
 }
 
-void Form1::Picture2_MouseDown()
+void Form1::Picture2_MouseDown(Qt::MouseButton, QPointF position)
 {
     m_penDown = true;
+    m_penAt = position;
     m_strokeRecorded = false;
 }
 
+// The pen draws on from where it was, so a fast drag, whose moves arrive far
+// apart, is one whole line as a slow one is.
 void Form1::Picture2_MouseMove(QPointF position)
 {
     if (!m_penDown || Text2->isEnabled())
         return;
+    const QPointF from = std::exchange(m_penAt, position);
     if (m_strokeRecorded) {
-        m_large.dot(position.x(), position.y());
+        m_large.line(from.x(), from.y(), position.x(), position.y());
         return;
     }
-    // The stroke becomes a step with its first dot that changes the pad.
+    // The stroke becomes a step with its first line that changes the pad.
     const QImage before = m_large.snapshot();
-    m_large.dot(position.x(), position.y());
+    m_large.line(from.x(), from.y(), position.x(), position.y());
     if (m_large.image() != before) {
         m_padHistory.record(before);
         m_strokeRecorded = true;
@@ -134,6 +142,7 @@ void Form1::Command2_Click()
         return;
     Text1->selectAll();
     Desktop::copyText(text, ArtExport::htmlPage(text));
+    Accessibility::announce(this, QStringLiteral("已把拼出的文字复制到剪贴板"));
 }
 
 void Form1::Command3_Click()

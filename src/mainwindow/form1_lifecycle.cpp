@@ -50,6 +50,7 @@ void Form1::Form_Load()
 
     Combo1->addItems(QFontDatabase::families());
     Combo1->setEditText(ArtDefaults::FontName);
+    Scaffold::widenPopup(Combo1);
 
     QString shown = m_usageCount;
     if (shown.size() > MaxCountShown)

@@ -33,10 +33,10 @@ QList<QKeySequence> withAlternatives(QKeySequence::StandardKey key, const QList<
 
 void Form1::setUpPad()
 {
-    // The pad takes the keyboard focus when clicked or drawn on, never by Tab.
+    // The pad takes the keyboard focus when clicked, drawn on or reached by Tab.
     // Its undo and redo keys work wherever the focus is in the window but in a
     // text box, which keeps its own undo: right after 拼字 too.
-    Picture2->setFocusPolicy(Qt::ClickFocus);
+    Picture2->setFocusPolicy(Qt::StrongFocus);
     Picture2->setAcceptDrops(true);
 
     m_padUndo = new QAction(QStringLiteral("撤销(&U)"), Picture2);
@@ -69,6 +69,7 @@ bool Form1::padContextMenu(QEvent *event)
         QMenu menu(Picture2);
         menu.addAction(m_padUndo);
         menu.addAction(m_padRedo);
+        menu.addAction(m_padClear);
         menu.exec(Picture2->mapToGlobal(Picture2->rect().center()));
     }
     return true;

@@ -11,6 +11,7 @@
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
     addItems(Drives::roots());
+    setAccessibleName(QStringLiteral("驱动器"));
     connect(this, &QComboBox::activated, this, [this](int index) { emit driveChanged(itemText(index)); });
 }
 

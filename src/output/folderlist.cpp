@@ -17,6 +17,7 @@ constexpr int NativeRole = Qt::UserRole;  // the folder as the bytes on disk
 FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
+    setAccessibleName(QStringLiteral("文件夹"));
     setColumnCount(1);
     setRootIsDecorated(false);
     setIndentation(12);

@@ -3,6 +3,7 @@
 
 #include "form3.h"
 
+#include "accessibility.h"
 #include "artdefaults.h"
 #include "artexport.h"
 #include "artsource.h"
@@ -29,6 +30,8 @@ Form3::Form3(OutputWindows &windows)
 
     Picture1 = Scaffold::place<CanvasView>(this, "Picture1", twips(0, 0, 3975, 3615), CanvasView::Border::Sunken);
     Picture1->setCanvas(&m_area);
+    Accessibility::name(Picture1, QStringLiteral("拼出的文字的图片"));
+    describePicture();
 
     struct ButtonDesign { QPushButton **button; const char *name; int left; QString caption, tip; };
     const ButtonDesign buttons[] = {
@@ -69,6 +72,7 @@ Form3::Form3(OutputWindows &windows)
     addActions({copyAct, saveAct});  // their keys work anywhere in the window
     Picture1->addActions({copyAct, saveAct, svgAct});
     Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Accessibility::closeOnEscape(this);
 
     Scaffold::centre(this);
 }
@@ -81,6 +85,18 @@ void Form3::combine(const QImage &picture, std::optional<QColor> textColor)
         m_area.setForeColor(*textColor);
     m_area.printText(m_windows.source().art());
     m_area.flatten();
+    describePicture();
+}
+
+void Form3::describePicture()
+{
+    QString description = QStringLiteral("%1字，%2底，%3×%4 像素")
+                              .arg(ColorCodes::name(m_area.foreColor()), ColorCodes::name(m_area.backColor()))
+                              .arg(m_area.size().width())
+                              .arg(m_area.size().height());
+    if (!m_area.backgroundPicture().isNull())
+        description += QStringLiteral("，衬着一张图片");
+    Picture1->setAccessibleDescription(description);
 }
 
 QImage Form3::loadPicture(QWidget *parent, const QList<Files::Entry> &files)
@@ -144,6 +160,7 @@ void Form3::Command2_Click()
         m_area.setForeColor(*ColorCodes::color(*code));
 
     m_area.printText(m_windows.source().art());
+    describePicture();
 }
 
 void Form3::Command3_Click()

@@ -47,6 +47,8 @@ private slots:
     void copyPicture();
 
 private:
+    // Tells a screen reader what the picture shows: its colours and size.
+    void describePicture();
     OutputWindows &m_windows;
     Canvas m_area;
     CanvasView *Picture1 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "form4.h"
 
+#include "accessibility.h"
 #include "artdefaults.h"
 #include "artsource.h"
 #include "dialogs.h"
@@ -56,6 +57,9 @@ Form4::Form4(const ArtSource &art) : m_art(art)
     Command2 = Scaffold::button(this, "Command2", twips(2760, 2160, 2295, 735), QStringLiteral("取消(C)"));
     for (QPushButton *button : {Command1, Command2})
         button->setFont(Fonts::kaiti(21.75, true));
+
+    Accessibility::label(Label1, Text1);
+    Accessibility::closeOnEscape(this);
 
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, Text1);

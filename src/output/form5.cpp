@@ -3,6 +3,7 @@
 
 #include "form5.h"
 
+#include "accessibility.h"
 #include "dialogs.h"
 #include "drivelist.h"
 #include "drives.h"
@@ -36,6 +37,9 @@ Form5::Form5()
     Command2 = Scaffold::button(this, "Command2", twips(2760, 3120, 1935, 495), QStringLiteral("取消(&C)"));
     for (QPushButton *button : {Command1, Command2})
         button->setFont(Fonts::kaiti(18, true));
+
+    File1->setAccessibleName(QStringLiteral("图片文件"));
+    Accessibility::closeOnEscape(this);
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);

@@ -35,17 +35,50 @@ void substitute(const Designed &font)
             return QFont::insertSubstitution(font.family, listedName(name));
     QFont::insertSubstitution(font.family, listedName(font.standIn));
 }
+
+
+// The art's default font first.
+const QList<Designed> &designedFonts()
+{
+    static const QList<Designed> fonts = {
+        {QStringLiteral("幼圆"), {QStringLiteral("YouYuan")}, QStringLiteral("WenQuanYi Zen Hei")},
+        {QStringLiteral("宋体"), {QStringLiteral("SimSun")}, QStringLiteral("WenQuanYi Zen Hei Mono")},
+        {QStringLiteral("楷体_GB2312"), {QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("楷体")},
+         QStringLiteral("AR PL UKai CN")},
+    };
+    return fonts;
+}
+}
+
+QStringList Fonts::designedFamilies()
+{
+    QStringList families;
+    for (const Designed &font : designedFonts())
+        families << font.family;
+    return families;
+}
+
+QStringList Fonts::listed()
+{
+    QStringList families = designedFamilies();
+    for (const QString &family : QFontDatabase::families())
+        if (!families.contains(family))
+            families << family;
+    return families;
+}
+
+QString Fonts::installPlace()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("％windir％\\Windows\\Fonts");
+#else
+    return QStringLiteral("~/.local/share/fonts 文件夹，再运行 fc-cache 命令");
+#endif
 }
 
 void Fonts::install()
 {
-    const Designed designed[] = {
-        {QStringLiteral("宋体"), {QStringLiteral("SimSun")}, QStringLiteral("WenQuanYi Zen Hei Mono")},
-        {QStringLiteral("幼圆"), {QStringLiteral("YouYuan")}, QStringLiteral("WenQuanYi Zen Hei")},
-        {QStringLiteral("楷体_GB2312"), {QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("楷体")},
-         QStringLiteral("AR PL UKai CN")},
-    };
-    for (const Designed &font : designed)
+    for (const Designed &font : designedFonts())
         substitute(font);
     QGuiApplication::setFont(defaultFont());
     // Read the font list once, up front: the main window lists every family,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 // The fonts the windows are designed for, mapped onto free fonts with the
 // same metrics, and the windows' default font. Each font that shows art comes
@@ -11,6 +12,14 @@
 namespace Fonts
 {
 void install();
+// The fonts the windows and the art are designed for, the art's default first.
+QStringList designedFamilies();
+// Where a user puts a downloaded font so that every program finds it (and
+// what to run then), as the usage tips say it.
+QString installPlace();
+// Every name a font can be chosen by: the designed fonts first, then the
+// installed families.
+QStringList listed();
 // The font a design names, whole: sized for the 96 dpi screen the twips of
 // the layout are counted at, every other property set too, so the control
 // takes nothing from the desktop's font, whatever the desktop sets.

@@ -3,9 +3,12 @@
 
 #include "scaffold.h"
 
+#include "accessibility.h"
 #include "appicon.h"
 #include "fonts.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -66,7 +69,21 @@ QPushButton *button(QWidget *container, const char *name, const QRect &geometry,
 {
     auto *b = place<QPushButton>(container, name, geometry);
     b->setText(caption);
+    b->setAccessibleName(Accessibility::spoken(caption));
     return b;
+}
+
+void widenPopup(QComboBox *box)
+{
+    QAbstractItemView *list = box->view();
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(box->itemText(i)));
+    // The entries' own margins, the frame and a scroll bar beside them.
+    const int margins = 2 * (list->frameWidth() + box->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, box) + 4)
+                        + box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setMinimumWidth(qMax(box->width(), widest + margins));
 }
 
 void setTextColor(QWidget *widget, const QColor &color)

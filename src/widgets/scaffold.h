@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <utility>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -47,7 +48,12 @@ W *place(QWidget *container, const char *name, const QRect &geometry, Args &&...
 }
 
 QLabel *label(QWidget *container, const char *name, const QRect &geometry, const QString &text);
+// A button named, for screen readers, by its caption's words: "保存(&S)" is 保存.
 QPushButton *button(QWidget *container, const char *name, const QRect &geometry, const QString &caption);
+
+// The drop-down list as wide as its longest entry, so no name is cut; the
+// box itself keeps its place and size.
+void widenPopup(QComboBox *box);
 
 void setTextColor(QWidget *widget, const QColor &color);
 // Fills the widget's background with color.

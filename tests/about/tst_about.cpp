@@ -55,6 +55,10 @@ private slots:
         const QByteArray bytes = TestEnv::readAll(file);
         QCOMPARE(bytes.count("\r\n"), 10);
         QVERIFY(TextFile::decode(bytes).contains(QStringLiteral("“幼圆”＋“粗体”")));  // in the system's encoding
+        // Where fonts go is where this system keeps them.
+        const bool windows = QGuiApplication::platformName() == QStringLiteral("windows");
+        QVERIFY(TextFile::decode(bytes).contains(windows ? QStringLiteral("复制到％windir％\\Windows\\Fonts即可")
+                                                         : QStringLiteral("复制到~/.local/share/fonts 文件夹，再运行 fc-cache")));
         QCOMPARE(env.opened(), (QStringList{file, file}));
         QVERIFY(about->isVisible());
 

@@ -139,7 +139,8 @@ private slots:
         QVERIFY(!form.findChild<QLineEdit *>(u"Text2"_s)->isEnabled());
     }
 
-    // Every line of the help fits the terminal, a Chinese character counting two columns.
+    // Every line of the help fits the terminal, a Chinese character counting two columns; the font list
+    // starts with the names the program is designed for.
     void helpColumns()
     {
         const int columns = 50;  // narrow enough that descriptions wrap
@@ -160,7 +161,11 @@ private slots:
 
         const Run fonts = start({Program, u"--list-fonts"_s});
         QCOMPARE(fonts.status, 0);
-        QVERIFY(fonts.out.split('\n').contains("Noto Sans CJK SC"));
+        // The names -f takes though no font is installed under them come first, the default at the top.
+        const QList<QByteArray> listed = fonts.out.split('\n');
+        QCOMPARE(listed.mid(0, 3), QList<QByteArray>({"幼圆", "宋体", "楷体_GB2312"}));
+        QVERIFY(listed.contains("Noto Sans CJK SC"));
+        QCOMPARE(listed.count("宋体"), 1);
     }
 
     // A window needs a display: one line says so and how to print without one.

@@ -22,6 +22,11 @@ MANPAGE="$TMP/usr/share/man/man1/tessellon.1.gz"
 check "manual page" test -f "$MANPAGE"
 if command -v man > /dev/null; then
     check "manual page formats cleanly" bash -c "test -z \"\$(LC_ALL=C.UTF-8 man --warnings -l '$MANPAGE' 2>&1 > /dev/null)\""
+    # No word, option or variable name is hyphenated at a line end, at any terminal width.
+    for width in 40 60 80 120; do
+        check "manual page at $width columns breaks no word" \
+            bash -c "! MANWIDTH=$width LC_ALL=C.UTF-8 man -l '$MANPAGE' 2> /dev/null | grep -qE '[[:alnum:]_][-‐]\$'"
+    done
 fi
 DESKTOP="$TMP/usr/share/applications/org.tessellon.tessellon.desktop"
 check "desktop entry" test -f "$DESKTOP"

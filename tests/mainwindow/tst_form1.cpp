@@ -329,11 +329,16 @@ private slots:
         QCOMPARE(ink("Picture2") + ink("Picture1"), 0);
         QVERIFY(!get("Text2")->isEnabled() && !get("Check1")->isEnabled());
         QTest::mouseClick(pad, Qt::LeftButton, {}, gridPoint(10, 10));  // a lone click
-        // Released outside the canvas: moving back in draws nothing.
+        QCOMPARE(ink("Picture2"), 0);
+        // Released outside the canvas (the stroke reaches its edge): moving back in draws nothing.
         QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
         QTest::mouseMove(pad, QPoint(200, 200));
         QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(200, 200));
+        const int edge = ink("Picture2");
         QTest::mouseMove(pad, gridPoint(5, 5));
+        QCOMPARE(ink("Picture2"), edge);
+        click("Option3");
+        click("Option4");
         // Two buttons held, one released: the pen is up.
         QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
         QTest::mousePress(pad, Qt::RightButton, {}, gridPoint(2, 2));
@@ -351,6 +356,26 @@ private slots:
         QTest::mousePress(pad, Qt::LeftButton, {}, gridPoint(2, 2));
         QTest::mouseMove(pad, gridPoint(6, 6));
         QCOMPARE(ink("Picture2"), 0);
+    }
+
+    // A fast drag, its moves 10 px apart, is one whole stroke on the pad and one unbroken run of cells in the art.
+    void fastStrokeIsWhole()
+    {
+        auto *pad = get<CanvasView>("Picture2");
+        click("Option4");
+        get<QLineEdit>("Text4")->setText(u"爱"_s);
+        const int y = gridPoint(0, 9).y();
+        QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(20, y));
+        for (int x = 30; x <= 100; x += 10)
+            QTest::mouseMove(pad, QPoint(x, y));
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(100, y));
+        const QImage drawn = pad->canvas()->image();
+        for (int x = 20; x <= 100; ++x)
+            QVERIFY2(drawn.pixel(x - 1, y - 1) == qRgb(0, 0, 0), qPrintable(QString::number(x)));
+        click("Command1");
+        const QString row = form->art().split(u"\r\n"_s).value(9);
+        const qsizetype inked = row.count(u"爱"_s);
+        QVERIFY2(inked >= 14 && row.contains(QString(inked, u'爱')), qPrintable(row));
     }
 
     // A file that is no picture is refused with a message; a picture becomes a drawing.
