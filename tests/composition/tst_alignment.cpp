@@ -62,25 +62,6 @@ private slots:
 #endif
     }
 
-    // What the terminal shows decides: a flag against ▓ and jamo against two spaces are skewed, Thai is not.
-    void terminalAlignment_data()
-    {
-        QTest::addColumn<QString>("foreground");
-        QTest::addColumn<QString>("background");
-        QTest::addColumn<bool>("aligned");
-        QTest::newRow("flag, ▓") << u"🇨🇳"_s << u"▓"_s << false;
-        QTest::newRow("jamo, two spaces") << u"ᄀᄀ"_s << u"  "_s << false;
-        QTest::newRow("Thai, two spaces") << u"กำ"_s << u"  "_s << true;
-        QTest::newRow("顶, full-width space") << u"顶"_s << u"\u3000"_s << true;
-    }
-    void terminalAlignment()
-    {
-        QFETCH(QString, foreground);
-        QFETCH(QString, background);
-        QFETCH(bool, aligned);
-        QCOMPARE(AlignmentCheck(foreground, background).check(AlignmentCheck::target(u"terminal"_s)).aligned, aligned);
-    }
-
     // The background the program recommends lines up with a Chinese character everywhere it checks.
     void recommendedBackgroundAlignsEverywhere()
     {
