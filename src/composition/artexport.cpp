@@ -78,8 +78,12 @@ QString ArtExport::htmlStart(const QString &title)
         start += QStringLiteral("<title>%1</title>\n").arg(xmlSafe(title).toHtmlEscaped());
     // Word processors take one font for the whole art from the style sheet,
     // ASCII and symbols too, where an inline list would give them a Latin
-    // font for some characters: the first family, which is installed.
-    start += QStringLiteral("<style>pre{font-family:'%1';%2}</style>\n").arg(Fonts::artFamilies().constFirst(), sizes());
+    // font for some characters: the first family, which is installed. Word
+    // reads its own names for the ASCII and East Asian fonts.
+    const QString family = Fonts::artFamilies().constFirst();
+    start += QStringLiteral("<style>pre{font-family:'%1';mso-ascii-font-family:'%1';mso-hansi-font-family:'%1';"
+                            "mso-fareast-font-family:'%1';%2}</style>\n")
+                 .arg(family, sizes());
     return start + QStringLiteral("</head>\n<body>\n");
 }
 
