@@ -9,7 +9,8 @@ BUILD="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
-          dpkg-dev lintian reuse at-spi2-core python3-pyatspi dbus)
+          dpkg-dev lintian reuse at-spi2-core python3-pyatspi dbus
+          libreoffice-writer-nogui chromium librsvg2-bin poppler-utils tesseract-ocr-chi-sim xterm)
 
 install_missing() {
     local missing=()

@@ -184,9 +184,9 @@ bool PrintCommand::output(const ArtGrid &art)
         break;
     }
     case PrintOptions::Format::Svg:
-        out += QString::fromUtf8(ArtExport::svg(text, colours(), m_options.scale)).replace(QLatin1Char('\n'), lineEnd);
-        if (!out.endsWith(lineEnd))
-            out += lineEnd;
+        // One document holds every art: it is written at the end.
+        m_svgArts << text;
+        out.clear();
         break;
     }
     m_first = false;
@@ -197,6 +197,13 @@ bool PrintCommand::finish()
 {
     if (m_options.join && m_joined.columnCount() > 0 && !output(m_joined))
         return false;
+    if (m_options.format == PrintOptions::Format::Svg && !m_svgArts.isEmpty()) {
+        const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+        QString out = QString::fromUtf8(ArtExport::svg(m_svgArts, colours(), m_options.scale)).replace(QLatin1Char('\n'), lineEnd);
+        if (!out.endsWith(lineEnd))
+            out += lineEnd;
+        return writeOut(out);
+    }
     if (m_options.format == PrintOptions::Format::Html && !m_first && !m_options.check)
         return writeOut(ArtExport::htmlEnd().replace(QLatin1Char('\n'), m_options.crlf ? QStringLiteral("\r\n")
                                                                                        : QStringLiteral("\n")));

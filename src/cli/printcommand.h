@@ -48,4 +48,5 @@ private:
     bool m_misaligned = false;  // in --check's target
     bool m_warned = false;      // of art that a terminal shows skewed
     ArtGrid m_joined;  // the arts so far, with --join
+    QStringList m_svgArts;  // written as one document at the end
 };

@@ -3,6 +3,7 @@
 
 #include "printoptions.h"
 
+#include "artdefaults.h"
 #include "celltext.h"
 #include "colorcodes.h"
 #include "files.h"
@@ -78,7 +79,8 @@ PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByte
                                   QStringLiteral("拼字用的字体（默认：幼圆）"), QStringLiteral("字体"));
     const QCommandLineOption fg(QStringLiteral("fg"), QStringLiteral("有笔画的格子里的文字（默认：图形字本身）"),
                                 QStringLiteral("文字"));
-    const QCommandLineOption bg(QStringLiteral("bg"), QStringLiteral("其余格子里的文字（默认：▓）"),
+    const QCommandLineOption bg(QStringLiteral("bg"), QStringLiteral("其余格子里的文字（默认：%1；贴到聊天软件推荐全角空格“%2”）")
+                                            .arg(ArtDefaults::Background, ArtDefaults::RecommendedBackground),
                                 QStringLiteral("文字"));
     const QCommandLineOption noBold(QStringLiteral("no-bold"), QStringLiteral("不使用粗体"));
     const QCommandLineOption shrink(QStringLiteral("shrink"),

@@ -13,6 +13,11 @@ namespace ArtDefaults
 inline const QString Glyph = QStringLiteral("顶");
 inline const QString FontName = QStringLiteral("幼圆");
 inline const QString Background = QStringLiteral("▓");
+// The background the program recommends for chat programs: the full-width
+// space is as wide as a Chinese character in every Chinese font and in
+// terminals, and chat programs keep it where they collapse or trim runs of
+// ASCII spaces.
+inline const QString RecommendedBackground = QStringLiteral("\u3000");
 // The picture's background and text colour codes.
 constexpr int BackColourCode = 1;
 constexpr int TextColourCode = 6;

@@ -4,10 +4,11 @@
 #include "artexport.h"
 
 #include "artgrid.h"
+#include "displaywidth.h"
+#include "fonts.h"
 #include "picturearea.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QStringList>
 #include <QXmlStreamWriter>
 
@@ -36,26 +37,36 @@ QString xmlSafe(QString text)
     return text;
 }
 
+// The art's text size and a fixed line height, on the page and in the style sheet.
+QString sizes()
+{
+    return QStringLiteral("font-size:%1px;line-height:%2px").arg(ArtExport::HtmlFontPixels).arg(ArtExport::HtmlLinePixels);
+}
+
 QString cssColour(const QColor &colour)
 {
     return colour.name(QColor::HexRgb);
 }
 
-QString sgr(const QColor &colour)
+// Both colours, so the terminal's own theme shows nowhere in the art.
+QString sgr(const QColor &text, const QColor &back)
 {
-    return QStringLiteral("\x1b[38;2;%1;%2;%3m").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+    return QStringLiteral("\x1b[38;2;%1;%2;%3;48;2;%4;%5;%6m")
+        .arg(text.red())
+        .arg(text.green())
+        .arg(text.blue())
+        .arg(back.red())
+        .arg(back.green())
+        .arg(back.blue());
 }
 }
 
 QString ArtExport::fontFamilies()
 {
-    static const QString families = [] {
-        QStringList quoted;
-        for (const char *family : {"NSimSun", "SimSun", "WenQuanYi Zen Hei Mono", "Noto Sans Mono CJK SC"})
-            quoted << QStringLiteral("'%1'").arg(QLatin1String(family));
-        return quoted.join(QLatin1Char(',')) + QStringLiteral(",monospace");
-    }();
-    return families;
+    QStringList quoted;
+    for (const QString &family : Fonts::artFamilies())
+        quoted << QStringLiteral("'%1'").arg(family);
+    return quoted.join(QLatin1Char(',')) + QStringLiteral(",monospace");
 }
 
 QString ArtExport::htmlStart(const QString &title)
@@ -65,12 +76,20 @@ QString ArtExport::htmlStart(const QString &title)
                                    "<head>\n<meta charset=\"utf-8\"/>\n");
     if (!title.isEmpty())
         start += QStringLiteral("<title>%1</title>\n").arg(xmlSafe(title).toHtmlEscaped());
+    // Word processors take one font for the whole art from the style sheet,
+    // ASCII and symbols too, where an inline list would give them a Latin
+    // font for some characters: the first family, which is installed. Word
+    // reads its own names for the ASCII and East Asian fonts.
+    const QString family = Fonts::artFamilies().constFirst();
+    start += QStringLiteral("<style>pre{font-family:'%1';mso-ascii-font-family:'%1';mso-hansi-font-family:'%1';"
+                            "mso-fareast-font-family:'%1';%2}</style>\n")
+                 .arg(family, sizes());
     return start + QStringLiteral("</head>\n<body>\n");
 }
 
 QString ArtExport::htmlPre(const QString &art, const std::optional<Colours> &colours)
 {
-    QString style = QStringLiteral("font-family:%1;line-height:1").arg(fontFamilies());
+    QString style = QStringLiteral("font-family:%1;%2").arg(fontFamilies(), sizes());
     if (colours)
         style += QStringLiteral(";width:max-content;background-color:%1;color:%2")
                      .arg(cssColour(colours->back), cssColour(colours->text));
@@ -88,14 +107,15 @@ QString ArtExport::htmlPage(const QString &art)
     return htmlStart() + htmlPre(art) + htmlEnd();
 }
 
-QByteArray ArtExport::svg(const QString &art, const Colours &colours, int scale)
+QByteArray ArtExport::svg(const QStringList &arts, const Colours &colours, int scale)
 {
-    const Canvas area = PictureArea::canvasFor(art);
-    const QFontMetrics metrics(area.font(), &area.image());
-    const QFontMetricsF exact(area.font(), &area.image());
-    const QFont &font = area.font();
-    const qreal pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * area.image().logicalDpiY() / 72.0;
-    const auto number = [](qreal value) { return QString::number(value, 'g', 6); };
+    QList<PictureArea::Layout> layouts;
+    QSize whole(0, 0);
+    for (const QString &art : arts) {
+        layouts << PictureArea::layoutFor(art, scale);
+        whole = QSize(qMax(whole.width(), layouts.last().size.width()), whole.height() + layouts.last().size.height());
+    }
+    const auto number = [](qreal value) { return QString::number(value, 'g', 8); };
 
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -103,37 +123,47 @@ QByteArray ArtExport::svg(const QString &art, const Colours &colours, int scale)
     xml.writeStartDocument();
     xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
     xml.writeStartElement(QStringLiteral("svg"));
-    const QSize size = area.size();
-    xml.writeAttribute(QStringLiteral("width"), QString::number(size.width() * scale));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(size.height() * scale));
-    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
-
+    xml.writeAttribute(QStringLiteral("width"), QString::number(whole.width()));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(whole.height()));
+    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(whole.width()).arg(whole.height()));
     xml.writeEmptyElement(QStringLiteral("rect"));
-    xml.writeAttribute(QStringLiteral("width"), QString::number(size.width()));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(size.height()));
+    xml.writeAttribute(QStringLiteral("width"), QString::number(whole.width()));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(whole.height()));
     xml.writeAttribute(QStringLiteral("fill"), cssColour(colours.back));
 
-    xml.writeStartElement(QStringLiteral("g"));
-    xml.writeAttribute(QStringLiteral("fill"), cssColour(colours.text));
-    xml.writeAttribute(QStringLiteral("font-family"), fontFamilies());
-    xml.writeAttribute(QStringLiteral("font-size"), number(pixels));
-    xml.writeAttribute(QStringLiteral("style"), QStringLiteral("white-space:pre"));
-    xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-    const QStringList rows = lines(art);
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QString row = xmlSafe(rows[r]);
-        xml.writeStartElement(QStringLiteral("text"));
-        xml.writeAttribute(QStringLiteral("x"), QStringLiteral("0"));
-        xml.writeAttribute(QStringLiteral("y"), QString::number(int(r) * area.linePitch() + metrics.ascent()));
-        // Every row as wide as printed, its glyphs widened as the print widens
-        // them, and as wide in a viewer with other fonts.
-        const qreal width = exact.horizontalAdvance(row);
-        if (width > 0) {
-            xml.writeAttribute(QStringLiteral("textLength"), number(width));
-            xml.writeAttribute(QStringLiteral("lengthAdjust"), QStringLiteral("spacingAndGlyphs"));
+    // Every character centred in its cell, as the picture prints it: a
+    // reader's own advances and kerning never move a column.
+    int top = 0;
+    for (qsizetype i = 0; i < arts.size(); ++i) {
+        const PictureArea::Layout &layout = layouts[i];
+        const QFont font = Fonts::pictureFont(layout.fontPixels);
+        const int ascent = QFontMetrics(font, &Canvas(QSize(1, 1), 1, 1).image()).ascent();
+        // Widened as the picture's font is.
+        const qreal stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
+        xml.writeStartElement(QStringLiteral("g"));
+        xml.writeAttribute(QStringLiteral("transform"), QStringLiteral("scale(%1 1)").arg(number(stretch)));
+        xml.writeAttribute(QStringLiteral("fill"), cssColour(colours.text));
+        xml.writeAttribute(QStringLiteral("font-family"), fontFamilies());
+        xml.writeAttribute(QStringLiteral("font-size"), QString::number(layout.fontPixels));
+        xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        const QStringList rows = lines(arts[i]);
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QString y = QString::number(top + int(r) * layout.linePitch + ascent);
+            int halfCells = 0;
+            DisplayWidth::forEachGrapheme(rows[r], [&](QStringView grapheme, int columns) {
+                const qreal centre = (2 * halfCells + columns) * layout.cellWidth / 4.0;
+                halfCells += columns;
+                if (grapheme.size() == 1 && grapheme.front().isSpace())
+                    return;
+                xml.writeStartElement(QStringLiteral("text"));
+                xml.writeAttribute(QStringLiteral("x"), number(centre / stretch));
+                xml.writeAttribute(QStringLiteral("y"), y);
+                xml.writeCharacters(xmlSafe(grapheme.toString()));
+                xml.writeEndElement();
+            });
         }
-        xml.writeCharacters(row);
         xml.writeEndElement();
+        top += layout.size.height();
     }
     xml.writeEndDocument();
     return bytes;
@@ -141,16 +171,11 @@ QByteArray ArtExport::svg(const QString &art, const Colours &colours, int scale)
 
 QString ArtExport::ansi(const ArtGrid &art, const Colours &colours, QStringView lineEnd)
 {
-    const QString inkColour = sgr(colours.text), otherColour = sgr(colours.back);
+    const QString colour = sgr(colours.text, colours.back);
     QString text;
     for (int r = 0; r < art.rowCount(); ++r) {
-        std::optional<bool> current;
-        art.forEachCell(r, [&](const QString &cell, bool ink) {
-            if (current != ink)
-                text += ink ? inkColour : otherColour;
-            current = ink;
-            text += cell;
-        });
+        text += colour;
+        art.forEachCell(r, [&text](const QString &cell, bool) { text += cell; });
         text += QStringLiteral("\x1b[0m");
         text += lineEnd;
     }

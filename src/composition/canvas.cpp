@@ -3,7 +3,10 @@
 
 #include "canvas.h"
 
+#include "displaywidth.h"
+
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 #include <cstring>
@@ -87,7 +90,10 @@ void Canvas::printText(const QString &text)
         const qsizetype len = (end < 0 ? text.size() : end) - start;
         if (m_textPos.y() < m_image.height() && len > 0) {
             const QString line = text.mid(start, qMin(len, visibleChars));
-            painter.drawText(QPoint(m_textPos.x(), m_textPos.y() + metrics.ascent()), line);
+            if (m_cellWidth > 0)
+                printOnGrid(painter, line, m_textPos.y() + metrics.ascent());
+            else
+                painter.drawText(QPoint(m_textPos.x(), m_textPos.y() + metrics.ascent()), line);
         }
         m_textPos = QPoint(0, m_textPos.y() + lineHeight);
         if (end < 0)
@@ -95,6 +101,22 @@ void Canvas::printText(const QString &text)
         start = end + 2;
     }
     changed();
+}
+
+void Canvas::printOnGrid(QPainter &painter, const QString &line, int baseline) const
+{
+    const QFontMetricsF metrics(m_font, &m_image);
+    int halfCells = 0;
+    DisplayWidth::forEachGrapheme(line, [&](QStringView grapheme, int columns) {
+        const qreal left = m_textPos.x() + halfCells * m_cellWidth / 2.0;
+        halfCells += columns;
+        if (left >= m_image.width() || (grapheme.size() == 1 && grapheme.front().isSpace()))
+            return;
+        const QString text = grapheme.toString();
+        const qreal slack = columns * m_cellWidth / 2.0 - metrics.horizontalAdvance(text);
+        // Whole pixels: a stroke between two pixels would be smeared over both.
+        painter.drawText(QPointF(std::floor(left + slack / 2), baseline), text);
+    });
 }
 
 void Canvas::stretchCopy(const QImage &picture)

@@ -10,6 +10,8 @@
 #include <QPointF>
 #include <functional>
 
+class QPainter;
+
 // A persistent drawing surface: a fixed pixel image, a background colour and
 // picture, a text colour, a font and a text position. Positions given to
 // pixel() and dot() are in user units; the image spans unitsX by unitsY.
@@ -48,6 +50,11 @@ public:
     void setLinePitch(int pixels) { m_linePitch = pixels; }
     int linePitch() const;
     QPoint textPosition() const { return m_textPos; }
+    // With a cell width, printed text lies on a fixed grid whatever the
+    // font's advances: each character is centred in a cell that wide, an
+    // ASCII one in half a cell. 0 lays text out by the font's own advances.
+    void setCellWidth(int pixels) { m_cellWidth = pixels; }
+    int cellWidth() const { return m_cellWidth; }
 
     // Draws text at the text position, transparently; every CR LF starts a
     // new line at the left edge. Afterwards the text position is the start
@@ -73,6 +80,7 @@ public:
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
 private:
+    void printOnGrid(QPainter &painter, const QString &line, int baseline) const;
     QPoint toPixel(qreal x, qreal y) const;
     void disc(QPoint centre);
     void changed() const;
@@ -85,6 +93,7 @@ private:
     QColor m_fore = Qt::black;
     QFont m_font;
     int m_linePitch = 0;
+    int m_cellWidth = 0;
     QPoint m_textPos;
     int m_penWidth = 1;
     std::function<void()> m_changed;

@@ -31,17 +31,38 @@ int DisplayWidth::columns(char32_t codePoint, Ambiguous ambiguous)
 
 int DisplayWidth::columns(const QString &text, Ambiguous ambiguous)
 {
-    constexpr char32_t EmojiPresentation = 0xFE0F;
     int total = 0;
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (const char32_t c : text.toUcs4())
+        total += columns(c, ambiguous);
+    return total;
+}
+
+int DisplayWidth::fontColumns(QStringView grapheme)
+{
+    if (grapheme.isEmpty())
+        return 0;
+    const char32_t first = grapheme.toUcs4().constFirst();
+    const bool halfWidthForm = (first >= 0xFF61 && first <= 0xFFDC) || (first >= 0xFFE8 && first <= 0xFFEE);
+    if (first < 0x80 || halfWidthForm)
+        return 1;
+    return columns(first, Ambiguous::Wide) == 0 ? 0 : 2;
+}
+
+void DisplayWidth::forEachGrapheme(const QString &text, const std::function<void(QStringView, int)> &grapheme)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
-    for (qsizetype end = graphemes.toNextBoundary(); end != -1; end = graphemes.toNextBoundary()) {
-        int width = 0;
-        for (const char32_t c : QStringView(text).mid(start, end - start).toUcs4())
-            width = std::max(width, c == EmojiPresentation ? 2 : columns(c, ambiguous));
-        total += width;
+    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        const QStringView piece = QStringView(text).mid(start, end - start);
+        grapheme(piece, fontColumns(piece));
         start = end;
     }
+}
+
+int DisplayWidth::fontColumns(const QString &text)
+{
+    int total = 0;
+    forEachGrapheme(text, [&total](QStringView, int columns) { total += columns; });
     return total;
 }
 

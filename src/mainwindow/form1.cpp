@@ -32,7 +32,7 @@
 using Scaffold::place;
 
 namespace {
-const QString RecommendSpaces = QStringLiteral("推荐使用2个或4个空格，将背景设置为白色");
+const QString RecommendSpaces = QStringLiteral("推荐使用全角空格“%1”，将背景设置为白色").arg(ArtDefaults::RecommendedBackground);
 }
 
 Form1::Form1(QWidget *parent)

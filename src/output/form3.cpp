@@ -127,7 +127,7 @@ std::optional<QColor> Form3::askTextColor(QWidget *parent)
 
 QByteArray Form3::svg() const
 {
-    return ArtExport::svg(m_windows.source().art(), {m_area.backColor(), m_area.foreColor()});
+    return ArtExport::svg({m_windows.source().art()}, {m_area.backColor(), m_area.foreColor()});
 }
 
 void Form3::copyPicture()

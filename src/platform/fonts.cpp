@@ -115,11 +115,27 @@ QFont Fonts::canvasFont(const QString &family, qreal pointSize, bool bold)
     return font;
 }
 
-QFont Fonts::pictureFont()
+QFont Fonts::pictureFont(int pixels)
 {
-    // 11 px on the canvases' 96 dpi images, 12/11 as wide as it would be.
-    constexpr int pixels = 11;
-    QFont font = canvasFont(defaultFont().family(), pixels * 72.0 / 96, false);
-    font.setStretch(PictureCellWidth * 100 / pixels);
+    QFont font(defaultFont().family());
+    font.setPixelSize(pixels);
+    // Widened to fill its cell: glyphs that touch their neighbours keep
+    // their strokes clearer than narrower ones with a gap between them.
+    font.setStretch(PictureCellWidth * 100 / PictureFontPixels);
+    font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+QStringList Fonts::artFamilies()
+{
+    QStringList names{QFontInfo(pictureFont()).family()};
+    const QStringList known{QStringLiteral("NSimSun"), QStringLiteral("SimSun"),
+                            QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+                            QStringLiteral("Droid Sans Fallback")};
+    for (const QString &name : known)
+        if (QFontDatabase::hasFamily(name))
+            names << listedName(name);
+    names << known;
+    names.removeDuplicates();
+    return names;
 }

@@ -34,12 +34,22 @@ QFont canvasFont(const QString &family, qreal pointSize, bool bold);
 // 楷体_GB2312, as the titles and the large buttons use it.
 QFont kaiti(qreal pointSize, bool bold);
 
-// The art as printed into a picture: 宋体 at 11 px, widened so that each
-// double-byte character, and two spaces, is PictureCellWidth px wide: 21
-// cells span 252 of the picture area's 261 px. Its ink is at most 10 px tall.
-QFont pictureFont();
+// The art as printed into a picture: 宋体 at 11 px (or pixels), smoothed so
+// that every stroke shows, and 12/11 as wide. Its ink is at most 10 px tall
+// at 11 px; each
+// character is placed in a cell PictureCellWidth px wide (half that for an
+// ASCII one), whatever its advance: 21 cells span 252 of the picture area's
+// 261 px on every system.
+inline constexpr int PictureFontPixels = 11;
+QFont pictureFont(int pixels = PictureFontPixels);
 inline constexpr int PictureCellWidth = 12;
 // 21 rows of 11 px fit the 237 px picture area with a clear line between
 // rows and nothing of the last one cut off.
 inline constexpr int PictureLinePitch = 11;
+
+// Families that pages and drawings name for the art, in order: the one the
+// art is printed in here, the other installed Chinese monospaced fonts, then
+// the names such fonts have on Windows and phones. Programs that take only
+// the first name of a list get one that is installed.
+QStringList artFamilies();
 }

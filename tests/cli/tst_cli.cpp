@@ -20,6 +20,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <cerrno>
+#include <functional>
+#include <numeric>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -216,16 +218,19 @@ private slots:
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
     }
 
-    // The HTML page and the SVG are well formed and hold the plain art's rows, in the colours asked.
+    // The HTML page and the SVG are well formed and hold the plain art's rows, in the colours asked; several glyphs
+    // make one SVG document, the arts one under another.
     void exports_data()
     {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("element");  // that holds the rows
         QTest::addColumn<QStringList>("named");  // what the document must also say
         QTest::newRow("html, colours, CR LF")
-            << "--format html --colours 8,5 --crlf 顶" << "pre" << QStringList{"#000000", "#ffff00", "line-height:1"};
+            << "--format html --colours 8,5 --crlf 顶" << "pre" << QStringList{"#000000", "#ffff00", "line-height:18px"};
         QTest::newRow("svg, 3 times")
             << "--format svg --scale 3 顶" << "text" << QStringList{"width=\"783\"", "#ffffff", "#ff00ff"};
+        QTest::newRow("svg, two glyphs")
+            << "--format svg 顶 顶" << "text" << QStringList{"height=\"474\"", "text-anchor=\"middle\""};
     }
 
     void exports()
@@ -237,22 +242,52 @@ private slots:
         QCOMPARE(cli.status, 0);
         const std::optional<QStringList> texts = TestEnv::xmlTexts(cli.out, element);
         QVERIFY2(texts, cli.out.constData());
-        const QStringList rows = element == u"pre"_s ? texts->join(u'\n').remove(u'\r').split(u'\n') : *texts;
-        QCOMPARE(rows, QString::fromUtf8(plain(u"顶"_s)).split(u'\n', Qt::SkipEmptyParts));
-        QCOMPARE(rows.size(), 21);
+        const QString art = QString::fromUtf8(plain(u"顶"_s));
+        if (element == u"pre"_s) {
+            QCOMPARE(texts->join(u'\n').remove(u'\r').split(u'\n'), art.split(u'\n', Qt::SkipEmptyParts));
+        } else {
+            // One character a cell, each at its own position.
+            const int arts = int(arguments.count(u"顶"_s));
+            QCOMPARE(texts->join(QString()), QString(art).remove(u'\n').repeated(arts));
+        }
         for (const QString &text : named)
             QVERIFY2(cli.out.contains(text.toUtf8()), qPrintable(text));
     }
 
-    // Ink cells in the text colour, the others in the background colour, one reset at each line end.
+    // Every cell in the text colour on the background colour, whatever the terminal's own, one reset at each line end.
     void ansi()
     {
         const Run cli = run(u"--format ansi 顶"_s);
         QCOMPARE(cli.status, 0);
         QString text = QString::fromUtf8(cli.out);
         QVERIFY(text.count(u"\x1b[0m\n"_s) == 21 && text.count(u"\x1b[0m"_s) == 21);
-        QVERIFY(text.contains(u"\x1b[38;2;255;0;255m顶"_s) && text.contains(u"\x1b[38;2;255;255;255m▓"_s));
+        QCOMPARE(text.count(u"\x1b[38;2;255;0;255;48;2;255;255;255m"_s), 21);
         QCOMPARE(text.remove(QRegularExpression(u"\x1b\\[[0-9;]*m"_s)).toUtf8(), plain(u"顶"_s));
+    }
+
+    // Art smaller than the picture area is drawn larger to fill it, a banner as tall as the area, and the default
+    // art at its usual size: every row whole, nothing cut off.
+    void pictureFilled_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QSize>("inkAtLeast");
+        QTest::newRow("21 cells") << "顶" << 21 << QSize(240, 220);
+        QTest::newRow("7 cells") << "--size 7 顶" << 7 << QSize(240, 220);
+        QTest::newRow("banner of 11") << "--join --size 11 新年快乐" << 11 << QSize(1000, 225);
+    }
+    void pictureFilled()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, rows);
+        QFETCH(QSize, inkAtLeast);
+        QCOMPARE(run(u"--fg ■ --bg □ --picture %1 "_s.arg(file(u"p.png"_s)) + arguments).status, 0);
+        const QImage picture = QImage(file(u"p.png"_s)).convertToFormat(QImage::Format_RGB32);
+        const QList<QRect> bands = TestEnv::inkBands(picture, 0xFFFFFF);
+        QCOMPARE(bands.size(), rows);
+        const QRect ink = std::accumulate(bands.cbegin(), bands.cend(), QRect(), std::bit_or<QRect>());
+        QVERIFY2(ink.width() >= inkAtLeast.width() && ink.height() >= inkAtLeast.height(),
+                 qPrintable(u"%1×%2 of %3×%4"_s.arg(ink.width()).arg(ink.height()).arg(picture.width()).arg(picture.height())));
     }
 
     // Drawn at four times the size, not enlarged: every row whole.

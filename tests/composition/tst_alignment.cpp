@@ -3,9 +3,13 @@
 
 // Display widths of cell texts and whether art lines up where it is pasted.
 #include "alignmentcheck.h"
+#include "artdefaults.h"
 
 #include <QRegularExpression>
 #include <QTest>
+#include <clocale>
+#include <cwchar>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -15,8 +19,9 @@ class TestAlignment : public QObject
 {
     Q_OBJECT
 private slots:
-    // Every character of the special-character list and the usual cell texts:
-    // columns in a terminal, and in one set to wide ambiguous characters.
+    // Every character of the special-character list and the usual cell texts: columns in a terminal, and in one set
+    // to wide ambiguous characters. A terminal lays a cell out as glibc's wcswidth() counts it, code point by code
+    // point: a flag is two regional indicators, a pair of leading jamo two wide letters, SARA AM a letter of its own.
     void terminalColumns_data()
     {
         QTest::addColumn<QString>("text");
@@ -26,9 +31,15 @@ private slots:
             {"☆★○●◎◇◆□■△▲→←↑↓╀╁◥◣◢◤∴╬╩▓∏¤", 27, 54},  // ambiguous: wide in a wide terminal
             {"〓【】﹌㊣囙囜囝囟因囡団囤囥囦囧囨囩囱囫回囮囲顶Ａ\u3000", 52, 52},
             {"  ", 2, 2},
+            {"▓", 1, 2},
+            {"顶", 2, 2},
+            {"\u3000", 2, 2},
+            {"🇨🇳", 2, 2},             // a flag
+            {"ᄀᄀ", 4, 4},            // two leading jamo
+            {"กำ", 2, 2},            // Thai with SARA AM
             {"😀", 2, 2},
-            {"❤\uFE0F", 2, 2},        // text-style emoji shown as an emoji
-            {"👨\u200D👩\u200D👧", 2, 2},  // one family, joined
+            {"❤\uFE0F", 1, 1},        // the variation selector takes no column
+            {"👨\u200D👩\u200D👧", 6, 6},  // three wide people, joined by zero-width joiners
             {"e\u0301", 1, 1},         // é as e and a combining acute
             {"\u200B", 0, 0},          // zero-width space
             {"\U00020000", 2, 2},      // Extension B, past the surrogate pair
@@ -43,6 +54,19 @@ private slots:
         QFETCH(int, wide);
         QCOMPARE(DisplayWidth::columns(text, Ambiguous::Narrow), narrow);
         QCOMPARE(DisplayWidth::columns(text, Ambiguous::Wide), wide);
+#ifdef __GLIBC__
+        if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+            QSKIP("no C.UTF-8 locale to ask glibc's wcswidth()");
+        const std::wstring wide32 = text.toStdWString();
+        QCOMPARE(wcswidth(wide32.c_str(), wide32.size()), narrow);
+#endif
+    }
+
+    // The background the program recommends lines up with a Chinese character everywhere it checks.
+    void recommendedBackgroundAlignsEverywhere()
+    {
+        for (const AlignmentCheck::Row &row : AlignmentCheck(u"顶"_s, ArtDefaults::RecommendedBackground).rows())
+            QVERIFY2(!row.installed || row.aligned, qPrintable(row.target.label));
     }
 
     void fixesHaveTheOtherTextsWidth()

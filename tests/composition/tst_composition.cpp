@@ -7,6 +7,7 @@
 #include "gridgeometry.h"
 #include "padhistory.h"
 #include "padpicture.h"
+#include "picturearea.h"
 #include "snapshotfile.h"
 #include "testhome.h"
 
@@ -242,6 +243,40 @@ private slots:
         QVERIFY(Composer::refusal(input).isEmpty());
         input.textMode = true;
         QCOMPARE(Composer::refusal(input).isEmpty(), accepted);
+    }
+
+    // On the picture's cell grid a character's place follows from the characters before it, never from the font's
+    // advances: the same columns in a Latin font as in the Chinese one, an ASCII letter centred in half a cell.
+    void picturePrintsOnTheCellGrid_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Chinese monospaced") << u"WenQuanYi Zen Hei Mono"_s;
+        QTest::newRow("Latin proportional") << u"DejaVu Sans"_s;
+    }
+    void picturePrintsOnTheCellGrid()
+    {
+        QFETCH(QString, family);
+        Canvas area = PictureArea::canvas();
+        QFont font = area.font();
+        font.setFamily(family);
+        area.setFont(font);
+        area.setColors(Qt::white, Qt::black);
+        area.printText(u"■ii■\r\n"_s);
+        QList<qreal> centres;
+        int start = -1;
+        for (int x = 0; x <= area.size().width(); ++x) {
+            bool ink = false;
+            for (int y = 0; x < area.size().width() && y < area.linePitch() && !ink; ++y)
+                ink = qGray(area.image().pixel(x, y)) < 128;
+            if (ink && start < 0)
+                start = x;
+            if (!ink && start >= 0)
+                centres << (start + x - 1) / 2.0, start = -1;
+        }
+        const QList<qreal> expected{6, 15, 21, 30};
+        QCOMPARE(centres.size(), expected.size());
+        for (qsizetype i = 0; i < centres.size(); ++i)
+            QVERIFY2(qAbs(centres[i] - expected[i]) <= 1.5, qPrintable(u"%1 at %2"_s.arg(i).arg(centres[i])));
     }
 };
 
