@@ -6,12 +6,15 @@
 #include "drives.h"
 #include "folderlist.h"
 
+#include <QDir>
 #include <QSignalBlocker>
 
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
-    addItems(Drives::roots());
-    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChanged(itemText(index)); });
+    for (const QString &root : Drives::roots())
+        addRoot(root);
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit driveChanged(itemData(index).toString()); });
 }
 
 void DriveList::pairWith(FolderList *folders, const QString &folder)
@@ -25,11 +28,17 @@ void DriveList::pairWith(FolderList *folders, const QString &folder)
 void DriveList::showDriveOf(const QString &path)
 {
     const QString root = Drives::rootOf(path);
-    int index = findText(root);
+    int index = findData(root);
     if (index < 0) {
-        addItem(root);
+        addRoot(root);
         index = count() - 1;
     }
     const QSignalBlocker quiet(this);
     setCurrentIndex(index);
+}
+
+// Shown as the system writes it ("C:\"), kept as Qt's path ("C:/").
+void DriveList::addRoot(const QString &root)
+{
+    addItem(QDir::toNativeSeparators(root), root);
 }
