@@ -126,17 +126,14 @@ private slots:
     void aboutOpensOverTheMainWindow()
     {
         const QRect screen = form->screen()->availableGeometry();
-        const QSize size = form->frameGeometry().size();
-        for (const QPoint corner : {screen.topLeft(), screen.bottomRight() - QPoint(size.width(), size.height()),
-                                    screen.topLeft() - QPoint(size.width() * 3 / 4, 20)}) {
+        for (const QPoint corner : {screen.topLeft(), screen.topLeft() - QPoint(form->width() * 3 / 4, 20)}) {
             form->move(corner);
             click("Command5");
             frmAbout *about = TestEnv::window<frmAbout>();
-            QVERIFY(about);
             QVERIFY(screen.contains(about->frameGeometry()));
+            // As near as its frame allows, which is unknown before it is shown.
             const QPoint off = about->frameGeometry().center() - form->frameGeometry().center();
-            if (screen.contains(form->frameGeometry()))  // as near as its frame, unknown before it is shown, allows
-                QVERIFY2(off.manhattanLength() <= 16, qPrintable(u"%1,%2"_s.arg(off.x()).arg(off.y())));
+            QVERIFY(!screen.contains(form->frameGeometry()) || off.manhattanLength() <= 16);
             const QPoint kept = about->pos();
             form->move(corner + QPoint(40, 40));
             click("Command5");
