@@ -127,7 +127,7 @@ for file in "$unpacked"/*/*.exe "$unpacked"/*/*.com "$setup"; do
     done
 done
 for file in "$unpacked"/*/tessellon.exe "$unpacked"/*/tessellon.com; do
-    manifest=$(strings "$file")
+    manifest=$(x86_64-w64-mingw32-strings "$file")
     for setting in '<dpiAwareness[^>]*>PerMonitorV2<' '<longPathAware[^>]*>true<' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
         grep -q "$setting" <<<"$manifest" || fail "$(basename "$file")'s manifest lacks $setting"
     done
