@@ -46,9 +46,11 @@ cmake -S "$ROOT" -B "$WINBUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cm
     -DTESSELLON_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
 cmake --build "$WINBUILD" --parallel "$(nproc)"
 
-# Wine (Debian's wine64 alone has no `wine` on PATH) with a prefix of its own.
+# Wine (Debian's wine64 alone has no `wine` on PATH) with a prefix of its own;
+# its menu builder stays off, so the setup's shortcuts never reach this
+# system's own menus.
 WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-export WINE WINEPREFIX="${WINEPREFIX:-$CACHE/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE WINEPREFIX="${WINEPREFIX:-$CACHE/wine}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 WINESERVER="$(dirname "$WINE")/wineserver"
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
@@ -102,30 +104,120 @@ if compgen -G "$WINBUILD/tst_*.exe" >/dev/null; then
     "$WINESERVER" -k 2>/dev/null || true
 fi
 
-# The packages, then the setup installed silently as a user would, and the
-# installed program's command line.
+# The packages: small enough, every program file described.
 (cd "$WINBUILD" && cpack -C Release >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$WINBUILD/CMakeCache.txt")
 setup="$WINBUILD/tessellon-$version-win64-setup.exe"
 zip="$WINBUILD/tessellon-$version-win64.zip"
-ls -l "$setup" "$zip"
+fail() { echo "$*"; exit 1; }
+zip_bytes=$(stat -c %s "$zip")
+echo "Setup $(stat -c %s "$setup") bytes, zip $zip_bytes bytes"
+[ "$zip_bytes" -le $((12 * 1024 * 1024)) ] || fail "The zip is larger than 12 MB"
+listing=$(cmake -E tar tf "$zip")
+! grep -q 'qoffscreen' <<<"$listing" || fail "The zip holds a plug-in the program never loads"
+unpacked="$WINBUILD/zip-check"
+rm -rf "$unpacked" && mkdir -p "$unpacked" && (cd "$unpacked" && cmake -E tar xf "$zip")
+for file in "$unpacked"/*/*.exe "$unpacked"/*/*.com "$setup"; do
+    # The version resource as text; Chinese as \x escapes.
+    described=$(x86_64-w64-mingw32-windres -i "$file" -O rc 2>/dev/null |
+                perl -CS -pe 's/\\x([0-9a-f]{4})/chr(hex($1))/ge')
+    for value in "\"ProductVersion\", L\?\"$version\"" '"ProductName", L\?"Tessellon加强版"' \
+                 '"FileDescription", L\?"Tessellon加强版' '"LegalCopyright", L\?"Copyright .* 2026 Tessellon开发组'; do
+        grep -q "VALUE $value" <<<"$described" || fail "$(basename "$file") lacks $value in its version resource"
+    done
+done
+for file in "$unpacked"/*/tessellon.exe "$unpacked"/*/tessellon.com; do
+    manifest=$(x86_64-w64-mingw32-strings "$file")
+    for setting in '<dpiAwareness[^>]*>PerMonitorV2<' '<longPathAware[^>]*>true<' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
+        grep -q "$setting" <<<"$manifest" || fail "$(basename "$file")'s manifest lacks $setting"
+    done
+done
+unstripped=$(find "$unpacked" -iname '*.dll' -exec x86_64-w64-mingw32-objdump -h {} + | grep -c '\.debug_' || true)
+[ "$unstripped" -eq 0 ] || fail "Shipped libraries carry debugging sections"
+rm -rf "$unpacked"
 
-# Wine hands the arguments over in the locale's character set: a UTF-8 one.
-export LC_ALL=C.UTF-8
-target='C:\Tessellon-smoke'
-"$WINE" "$setup" /S "/D=$target"
-installed="$WINEPREFIX/drive_c/Tessellon-smoke"
-art=$("$WINE" "$target\tessellon.com" --print 顶 | tr -d '\r')
-lines=$(printf '%s\n' "$art" | wc -l)
-if [ "$lines" -ne 21 ] || ! grep -q '顶' <<<"$art"; then
-    echo "The installed program did not print the art:"; printf '%s\n' "$art"; exit 1
+# The setup as a user runs it: silently, no administrator, into the user's
+# folders, on the user's PATH; a second install elsewhere replaces the first;
+# the uninstaller leaves nothing of the program. Wine writes its registry
+# files when its server ends.
+export LC_ALL=zh_CN.UTF-8
+"$WINESERVER" -w
+windows_folder() { "$WINE" winepath -u "$("$WINE" cmd /c echo "%$1%" | tr -d '\r')" 2>/dev/null; }
+local_data=$(windows_folder LOCALAPPDATA)
+start_menu="$(windows_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/Tessellon加强版"
+key='Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessellon'
+# A value of a key in Wine's file of a hive, \x escapes decoded.
+reg_value() {
+    "$WINESERVER" -w
+    KEY="[$2]" NAME="\"$3\"=" awk 'index($0, ENVIRON["KEY"]) == 1 { inside = 1; next }
+        /^\[/ { inside = 0 }
+        inside && index($0, ENVIRON["NAME"]) == 1 { print substr($0, length(ENVIRON["NAME"]) + 1) }' \
+        "$WINEPREFIX/$1.reg" | perl -CS -pe 's/\\x([0-9a-f]{4})/chr(hex($1))/ge'
+}
+# An earlier run's leftovers go first, as the uninstaller would take them.
+if old=$(reg_value user "$key" InstallLocation) && [ -n "$old" ]; then
+    "$WINE" "$(sed 's/^"//; s/"$//; s/\\\\/\\/g' <<<"$old")\\Uninstall.exe" /S || true
+    "$WINESERVER" -w
 fi
-[ -f "$installed/Uninstall.exe" ] || { echo "No uninstaller"; exit 1; }
-find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Tessellon*' -name '*.lnk' | grep -q . ||
-    { echo "No Start-menu entry"; exit 1; }
-"$WINE" "$target\Uninstall.exe" /S "_?=$target"
-[ ! -e "$installed/tessellon.exe" ] || { echo "The uninstaller left the program"; exit 1; }
-rm -rf "$installed"
+# The user's PATH, and a folder as the registry file writes it.
+user_path() { reg_value user 'Environment' Path | sed 's/^str(2)://; s/^"//; s/"$//'; }
+registry_form() { winpath "$1" | sed 's/\\/\\\\/g'; }
+default="$local_data/Programs/Tessellon"
+check_installed() {
+    local folder=$1 windows
+    windows=$(registry_form "$folder")
+    [ -f "$folder/tessellon.exe" ] && [ -f "$folder/tessellon.com" ] && [ -f "$folder/Uninstall.exe" ] ||
+        fail "Not installed into $folder"
+    [ -f "$start_menu/Tessellon加强版.lnk" ] && [ -f "$start_menu/卸载 Tessellon加强版.lnk" ] ||
+        fail "No Start-menu entries in $start_menu"
+    [ "$(reg_value user "$key" InstallLocation)" = "\"$windows\"" ] || fail "The uninstall entry does not name $windows"
+    [ "$(reg_value user "$key" DisplayVersion)" = "\"$version\"" ] || fail "The uninstall entry has no version"
+    [ "$(reg_value user "$key" Publisher)" = '"Tessellon开发组"' ] || fail "The uninstall entry has no publisher"
+    grep -q '^"\?.*tessellon.exe,0"$' <<<"$(reg_value user "$key" DisplayIcon)" || fail "The uninstall entry has no icon"
+    grep -q '^dword:' <<<"$(reg_value user "$key" EstimatedSize)" || fail "The uninstall entry has no size"
+    [ -z "$(reg_value system "$key" DisplayName)" ] || fail "The setup wrote to the machine's registry"
+    grep -qiF ";$windows;" <<<";$(user_path);" || fail "The user's PATH does not hold $windows"
+}
+"$WINE" "$setup" /S
+"$WINESERVER" -w
+check_installed "$default"
+default_windows=$(registry_form "$default")
+# /D= takes the folder unquoted, and Wine quotes an argument with a space.
+elsewhere_windows='C:\拼字工具\Tessellon'
+elsewhere="$WINEPREFIX/drive_c/拼字工具/Tessellon"
+"$WINE" "$setup" /S "/D=$elsewhere_windows"
+"$WINESERVER" -w
+check_installed "$elsewhere"
+[ ! -e "$default" ] || fail "The second install left the first in $default"
+! grep -qiF ";$default_windows;" <<<";$(user_path);" || fail "The first install stays on PATH"
+
+# The installed program, found on PATH from a new prompt, and given text
+# the way cmd pipes it: in the console's code page (936 here).
+art=$("$WINE" cmd /c "cd /d C:\\ & tessellon --print 顶" | tr -d '\r')
+[ "$(printf '%s\n' "$art" | wc -l)" -eq 21 ] && grep -q '顶' <<<"$art" ||
+    fail "tessellon from PATH did not print the art:"$'\n'"$art"
+piped=$("$WINE" cmd /c "echo 顶| tessellon --print" | tr -d '\r')
+[ "$piped" = "$art" ] || fail "Piped through cmd, 顶 gave other art:"$'\n'"$piped"
+# Start-up time of the installed console program, Wine's own start included
+# (a Wine program that does nothing, for comparison), with Wine's server
+# running as a system's would be.
+"$WINE" cmd /c exit
+time_runs() {
+    local started=$(date +%s%N)
+    for _ in 1 2 3 4 5 6 7 8 9 10; do "$@" >/dev/null; done
+    echo $(( ($(date +%s%N) - started) / 10000000 ))
+}
+echo "Start-up under Wine: tessellon --version $(time_runs "$WINE" "$elsewhere_windows\\tessellon.com" --version) ms," \
+     "cmd /c exit $(time_runs "$WINE" cmd /c exit) ms (average of 10)"
+"$WINESERVER" -k 2>/dev/null || true
+
+"$WINE" "$elsewhere_windows\\Uninstall.exe" /S
+"$WINESERVER" -w
+[ ! -e "$elsewhere" ] || fail "The uninstaller left $elsewhere: $(ls -A "$elsewhere")"
+[ ! -e "$start_menu" ] || fail "The uninstaller left the Start-menu folder"
+[ -z "$(reg_value user "$key" DisplayName)" ] || fail "The uninstaller left its registry key"
+! grep -qiF 'Tessellon' <<<"$(user_path)" || fail "The uninstaller left the folder on PATH"
+rm -rf "$WINEPREFIX/drive_c/拼字工具"
 if [ "${tests_failed:-0}" -ne 0 ]; then
     echo "Windows packages: OK; some tests failed under Wine (above)"
     exit 1

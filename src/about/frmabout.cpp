@@ -11,6 +11,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 QLabel *blueLabel(QWidget *parent, const char *name, QRect geometry, const QString &text, bool wrap = false)
@@ -38,7 +40,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     // must: the program ends with its last window, this one included.
     setAttribute(Qt::WA_QuitOnClose, true);
     setModal(false);
-    // Always the same place on the screen, wherever the main window is.
+    // Opened from no window: always the same place on the screen.
     setGeometry(QRect(QPoint(twips(2340), twips(1935)), size()));
 
     auto *Image1 = Scaffold::place<QLabel>(this, "Image1", twips(120, 480, 720, 720));
@@ -70,6 +72,18 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+}
+
+void frmAbout::placeOver(const QWidget *window)
+{
+    QRect place(QPoint(), frameGeometry().size());
+    place.moveCenter(window->frameGeometry().center());
+    if (const QScreen *screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        place.moveLeft(std::max(area.left(), std::min(place.left(), area.right() + 1 - place.width())));
+        place.moveTop(std::max(area.top(), std::min(place.top(), area.bottom() + 1 - place.height())));
+    }
+    move(place.topLeft());
 }
 
 void frmAbout::cmdOK_Click()

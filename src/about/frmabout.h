@@ -14,6 +14,9 @@ class frmAbout : public QDialog
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent = nullptr);
+    // Moves the window to the middle of the window it is opened from, kept
+    // whole on that window's screen.
+    void placeOver(const QWidget *window);
 
 private slots:
     void cmdOK_Click();

@@ -41,12 +41,6 @@ void criticalOnly(QtMsgType type, const QMessageLogContext &context, const QStri
         std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
 }
 
-void write(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
 }
 
 bool CommandLine::requested(int argc, char *argv[])
@@ -79,33 +73,33 @@ int CommandLine::run(int argc, char *argv[])
 
     const PrintOptions options = PrintOptions::parse(arguments, raw);
     if (closed.output && options.action != PrintOptions::Action::UsageError) {
-        write(stderr, QStringLiteral("tessellon：标准输出已关闭，无处可写。\n"));
+        Console::write(stderr, QStringLiteral("tessellon：标准输出已关闭，无处可写。\n"));
         return 1;
     }
     switch (options.action) {
     case PrintOptions::Action::Help:
-        write(stdout, options.message);
+        Console::write(stdout, options.message);
         return 0;
     case PrintOptions::Action::Version:
-        write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+        Console::write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                     QCoreApplication::applicationVersion()));
         return 0;
     case PrintOptions::Action::ListFonts:
-        write(stdout, Fonts::listed().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        Console::write(stdout, Fonts::listed().join(QLatin1Char('\n')) + QLatin1Char('\n'));
         return 0;
     case PrintOptions::Action::UsageError:
-        write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));
+        Console::write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));
         return 2;
     case PrintOptions::Action::Print:
         break;
     }
     if (closed.input && options.glyphs.isEmpty() && options.fromPicture.isEmpty()) {
-        write(stderr, QStringLiteral("tessellon：标准输入已关闭：请在命令行上给出图形字。\n"));
+        Console::write(stderr, QStringLiteral("tessellon：标准输入已关闭：请在命令行上给出图形字。\n"));
         return 1;
     }
     Fonts::install();
     if (!FontChoice::known(options.fontName)) {
-        write(stderr, QStringLiteral("tessellon：没有安装字体“%1”。最接近的已安装字体：%2。用 --list-fonts 列出全部字体。\n")
+        Console::write(stderr, QStringLiteral("tessellon：没有安装字体“%1”。最接近的已安装字体：%2。用 --list-fonts 列出全部字体。\n")
                           .arg(options.fontName, FontChoice::closest(options.fontName).join(QStringLiteral("、"))));
         return 1;
     }

@@ -9,6 +9,7 @@
 #include "colorcodes.h"
 #include "files.h"
 #include "composer.h"
+#include "console.h"
 #include "imagefiles.h"
 #include "padpicture.h"
 #include "picturearea.h"
@@ -122,7 +123,7 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
             return 2;  // as a text too long for its box
         }
         // Each line on its own: a bad byte in one never spoils the next.
-        QString glyph = QString::fromUtf8(line);
+        QString glyph = Console::decodeInput(line).value_or(QString::fromUtf8(line));
         if (m_first && glyph.startsWith(QChar(0xFEFF)))
             glyph.remove(0, 1);
         if (const QString why = CellText::refusal(glyph, CellText::Box::Glyph); !why.isEmpty()) {
@@ -282,9 +283,7 @@ void PrintCommand::warnOfMisalignment(const CompositionInput &input)
 
 bool PrintCommand::writeOut(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())
-        || std::fflush(m_out) != 0)
+    if (!Console::write(m_out, text))
         return fail(QStringLiteral("无法写出到标准输出：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
     return true;
 }
@@ -297,7 +296,5 @@ bool PrintCommand::fail(const QString &message)
 
 void PrintCommand::say(const QString &message)
 {
-    const QByteArray bytes = QStringLiteral("tessellon：%1\n").arg(message).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
-    std::fflush(m_err);
+    Console::write(m_err, QStringLiteral("tessellon：%1\n").arg(message));
 }

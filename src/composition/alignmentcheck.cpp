@@ -4,6 +4,7 @@
 #include "alignmentcheck.h"
 
 #include "artdefaults.h"
+#include "terminal.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -135,9 +136,7 @@ QStringList AlignmentCheck::foregroundFixes(const Row &row) const
 
 QString AlignmentCheck::option(const QString &name, const QString &text)
 {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QStringLiteral("--%1 '%2'").arg(name, quoted);
+    return QStringLiteral("--%1 %2").arg(name, Terminal::quoted(text));
 }
 
 QString AlignmentCheck::table(const QList<Target> &list) const

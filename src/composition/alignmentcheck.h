@@ -61,7 +61,7 @@ public:
     // options that mend it.
     QString table(const QList<Target> &list = AlignmentCheck::targets()) const;
 
-    // A text as a shell word: --bg '　'.
+    // A text as an option with its value quoted for the user's shell: --bg '　'.
     static QString option(const QString &name, const QString &text);
 
 private:

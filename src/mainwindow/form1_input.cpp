@@ -157,8 +157,10 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    if (!m_about)
+    if (!m_about) {
         m_about = new frmAbout();
+        m_about->placeOver(this);
+    }
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

@@ -6,13 +6,16 @@
 #include "drives.h"
 #include "folderlist.h"
 
+#include <QDir>
 #include <QSignalBlocker>
 
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
-    addItems(Drives::roots());
+    for (const QString &root : Drives::roots())
+        addRoot(root);
     setAccessibleName(QStringLiteral("驱动器"));
-    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChanged(itemText(index)); });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit driveChanged(itemData(index).toString()); });
 }
 
 void DriveList::pairWith(FolderList *folders, const QString &folder)
@@ -26,11 +29,17 @@ void DriveList::pairWith(FolderList *folders, const QString &folder)
 void DriveList::showDriveOf(const QString &path)
 {
     const QString root = Drives::rootOf(path);
-    int index = findText(root);
+    int index = findData(root);
     if (index < 0) {
-        addItem(root);
+        addRoot(root);
         index = count() - 1;
     }
     const QSignalBlocker quiet(this);
     setCurrentIndex(index);
+}
+
+// Shown as the system writes it ("C:\"), kept as Qt's path ("C:/").
+void DriveList::addRoot(const QString &root)
+{
+    addItem(QDir::toNativeSeparators(root), root);
 }

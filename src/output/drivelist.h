@@ -21,4 +21,7 @@ public:
 signals:
     // The user picked a drive.
     void driveChanged(const QString &root);
+
+private:
+    void addRoot(const QString &root);
 };

@@ -90,8 +90,31 @@ private slots:
     {
         const QStringList lines = AlignmentCheck(u"顶"_s, u"▓"_s).table().split('\n');
         QVERIFY2(lines.value(1).contains(QRegularExpression("^终端 \\(terminal\\) +2 列 +1 列 +✗$")), qPrintable(lines[1]));
-        QCOMPARE(lines.value(2), u"  可改用 --bg '　'、--bg '  '、--bg '▓▓'"_s);
+        QCOMPARE(lines.value(2), u"  可改用 --bg %1　%1、--bg %1  %1、--bg %1▓▓%1"_s.arg(QChar(windows() ? u'"' : u'\'')));
     }
+
+    // Advice is typed back into the user's shell: POSIX shells, or cmd and PowerShell on Windows, which keep single
+    // quotes and split words by the C runtime's rules.
+    void optionsAreShellWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("posix");
+        QTest::addColumn<QString>("windows");
+        QTest::newRow("ideographic space") << u"\u3000"_s << u"--bg '\u3000'"_s << u"--bg \"\u3000\""_s;
+        QTest::newRow("single quote") << u"it's"_s << u"--bg 'it'\\''s'"_s << u"--bg \"it's\""_s;
+        QTest::newRow("trailing backslash") << u"▓\\"_s << u"--bg '▓\\'"_s << u"--bg \"▓\\\\\""_s;
+        QTest::newRow("backslash, quote") << u"\\\"x"_s << u"--bg '\\\"x'"_s << u"--bg \"\\\\\\\"x\""_s;
+    }
+    void optionsAreShellWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, posix);
+        QFETCH(QString, windows);
+        QCOMPARE(AlignmentCheck::option(u"bg"_s, text), TestAlignment::windows() ? windows : posix);
+    }
+
+private:
+    static bool windows() { return QSysInfo::kernelType() == u"winnt"_s; }
 };
 
 QTEST_MAIN(TestAlignment)

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
@@ -119,6 +120,28 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { form.reset(); env.reset(); }
+
+    // The About window opens in the middle of the main window wherever that is, whole on the screen even when the
+    // main window is partly off it; one already open stays where it is.
+    void aboutOpensOverTheMainWindow()
+    {
+        const QRect screen = form->screen()->availableGeometry();
+        for (const QPoint corner : {screen.topLeft(), screen.topLeft() - QPoint(form->width() * 3 / 4, 20)}) {
+            form->move(corner);
+            click("Command5");
+            frmAbout *about = TestEnv::window<frmAbout>();
+            QVERIFY(screen.contains(about->frameGeometry()));
+            // As near as its frame allows, which is unknown before it is shown.
+            const QPoint off = about->frameGeometry().center() - form->frameGeometry().center();
+            QVERIFY(!screen.contains(form->frameGeometry()) || off.manhattanLength() <= 16);
+            const QPoint kept = about->pos();
+            form->move(corner + QPoint(40, 40));
+            click("Command5");
+            QCOMPARE(TestEnv::window<frmAbout>()->pos(), kept);
+            about->close();
+            QTRY_VERIFY(!TestEnv::window<frmAbout>());
+        }
+    }
 
     void countFile_data()
     {

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "console.h"
 #include "drives.h"
 #include "files.h"
+#include "terminal.h"
 #include "testhome.h"
 #include "textfile.h"
 #include "workfiles.h"
@@ -11,7 +13,7 @@
 #include <QTest>
 #include <qt_windows.h>
 
-// What only Windows has: drive letters, %LOCALAPPDATA%, the ANSI code page.
+// What only Windows has: drive letters, %LOCALAPPDATA%, the ANSI code page, consoles.
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -68,6 +70,33 @@ private slots:
         QVERIFY(TextFile::writeLines(path, {QStringLiteral("顶▓☆")}));
         QCOMPARE(TestHome::readAll(path), QByteArray::fromHex("b6a5a888a1ee0d0a"));
         QCOMPARE(TextFile::readFirstLine(path), std::optional<QString>(QStringLiteral("顶▓☆")));
+    }
+
+    // Text piped in by cmd comes in the console's code page (936 here); UTF-8 is taken as such first, and bytes that
+    // are neither are refused.
+    void pipedText()
+    {
+        if ((::GetConsoleCP() ? ::GetConsoleCP() : ::GetACP()) != 936)
+            QSKIP("not a Chinese system's code page (run with LC_ALL=zh_CN.UTF-8 under Wine)");
+        QCOMPARE(Console::decodeInput(QByteArray::fromHex("b6a5a888")), std::optional<QString>(QStringLiteral("顶▓")));
+        QCOMPARE(Console::decodeInput("\xe9\xa1\xb6"), std::optional<QString>(QStringLiteral("顶")));
+        QCOMPARE(Console::decodeInput(""), std::optional<QString>(QString()));
+        QCOMPARE(Console::decodeInput("\xb6"), std::nullopt);  // half a character
+    }
+
+    // The null device and files are no console: no terminal warning there, and UTF-8 bytes written to them.
+    void notConsoles()
+    {
+        TestHome env;
+        const QString path = env.home() + QStringLiteral("/out.txt");
+        for (const char *name : {"NUL", "file"}) {
+            FILE *stream = std::fopen(name == QByteArray("NUL") ? "NUL" : QFile::encodeName(path).constData(), "wb");
+            QVERIFY(stream);
+            QVERIFY2(!Terminal::isTerminal(stream), name);
+            QVERIFY(Console::write(stream, QStringLiteral("顶\n")));
+            std::fclose(stream);
+        }
+        QCOMPARE(TestHome::readAll(path), QByteArray("\xe9\xa1\xb6\n"));
     }
 
     // The checked write replaces in one step and reads back through the system's own handles, Chinese names included.
