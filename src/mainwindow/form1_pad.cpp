@@ -7,7 +7,6 @@
 
 #include "canvasview.h"
 #include "dialogs.h"
-#include "padpicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +52,7 @@ void Form1::setUpPad()
     connect(qApp, &QApplication::focusChanged, this, &Form1::updatePadActions);
     connect(m_padUndo, &QAction::triggered, this, &Form1::Picture2_Undo);
     connect(m_padRedo, &QAction::triggered, this, &Form1::Picture2_Redo);
+    setUpPictureActions();
     // Handled once the drop is over, so a message does not hold up the file
     // manager that the picture came from.
     connect(Picture2, &CanvasView::filesDropped, this, &Form1::Picture2_FilesDropped, Qt::QueuedConnection);
@@ -69,6 +69,7 @@ bool Form1::padContextMenu(QEvent *event)
         QMenu menu(Picture2);
         menu.addAction(m_padUndo);
         menu.addAction(m_padRedo);
+        addPictureActions(menu);
         menu.exec(Picture2->mapToGlobal(Picture2->rect().center()));
     }
     return true;
@@ -122,18 +123,5 @@ void Form1::openArgument(const QString &argument)
 void Form1::Picture2_FilesDropped(const QList<Files::Entry> &files)
 {
     // One picture at a time: the first file dropped.
-    const Files::Entry file = files.value(0);
-    QString why;
-    const QImage drawing = PadPicture::fromFile(file.native, m_large.size(), &why);
-    if (drawing.isNull()) {
-        Dialogs::message(this,
-                         QStringLiteral("无法把“%1”放到绘图区：%2").arg(QDir::toNativeSeparators(file.name), why),
-                         QStringLiteral("错误提示"), QMessageBox::Warning);
-        return;
-    }
-    if (Text2->isEnabled())
-        Option4->click();
-    m_padHistory.record(m_large.snapshot());
-    restorePad(drawing);
-    Picture2->setFocus();
+    placePicture(files.value(0));
 }
