@@ -15,6 +15,8 @@ namespace {
 constexpr int PerCell = 2;  // luminance samples across a cell
 constexpr int Full = 65535;  // white, in the luminance of one pixel
 constexpr int Bins = 1024;
+constexpr int Passes = 4;           // over the cells, to make a photo look more like itself
+constexpr int BothStartsUpTo = 33;  // cells across
 
 // Each channel's share of linear luminance (Rec. 709), in 1/65535.
 struct Tables
@@ -324,13 +326,21 @@ PictureCells::Result PictureCells::decide(const QImage &picture, int cells, Pict
         style == PictureStyle::Outline ? thresholded(values, threshold) : diffused(values, cells, threshold);
     if (automatic && style == PictureStyle::Photo) {
         // Chosen for the picture, a photo is also made to look as much like
-        // it from afar as single cells can: from the diffused cells or the
-        // plain threshold, whichever is nearer already.
+        // it from afar as single cells can, from the diffused cells and from
+        // the plain threshold: on a large grid (where that costs the most)
+        // only from whichever is nearer already.
         BlurredFit fit(cells, seen);
         std::vector<std::uint8_t> plain = thresholded(values, threshold);
-        if (fit.score(plain) > fit.score(ink))
-            ink = std::move(plain);
-        fit.improve(ink, 4);
+        if (cells <= BothStartsUpTo) {
+            fit.improve(plain, Passes);
+            fit.improve(ink, Passes);
+            if (fit.score(plain) > fit.score(ink))
+                ink = std::move(plain);
+        } else {
+            if (fit.score(plain) > fit.score(ink))
+                ink = std::move(plain);
+            fit.improve(ink, Passes);
+        }
     }
     for (int r = 0; r < cells; ++r) {
         QBitArray row(cells);

@@ -6,16 +6,13 @@
 #include "form1.h"
 
 #include "canvasview.h"
-#include "dialogs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QTextEdit>
 
 namespace {
