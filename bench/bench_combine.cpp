@@ -74,8 +74,7 @@ int main(int argc, char *argv[])
         area.stretchCopy(picture);
     };
 
-    const QSize pad = GridGeometry().largeCanvas().size();
-    auto drawing = [&] { PadPicture::fromFile(path, pad, nullptr); };
+    auto drawing = [&] { PadPicture::fromFile(path, GridGeometry::DefaultCells, PictureStyles::Default, false); };
 
     // Peaks only grow: measure the smaller ways first.
     const long base = peakKiB();

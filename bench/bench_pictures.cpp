@@ -6,13 +6,16 @@
 // drawing pad read them: whether each is read or refused, the median
 // processor time and the rise of the peak memory. The ordinary ones are the
 // largest of their kind the budget accepts; every figure should stay well
-// under a second and 256 MiB.
-// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_pictures [runs]
+// under a second and 256 MiB. Then the time from a decoded 24-megapixel
+// photo to its cells, for each way and size: at most 50 ms at 63 cells.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/bench_pictures [runs] [cells]
+// ("cells": only the second table).
 #include "gridgeometry.h"
 #include "hostilepictures.h"
 #include "imagefiles.h"
 #include "measure.h"
 #include "padpicture.h"
+#include "picturecells.h"
 #include "picturearea.h"
 
 #include <QBuffer>
@@ -67,6 +70,34 @@ QByteArray noisyGif(QSize size)
     return gif + QByteArray("\0;", 2);
 }
 
+// Something like a photo: soft light, a few shapes, fine grain.
+QImage photoLike(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QRadialGradient light(size.width() * 0.3, size.height() * 0.3, size.width() * 0.8);
+    light.setColorAt(0, QColor(235, 225, 200));
+    light.setColorAt(1, QColor(40, 50, 70));
+    painter.fillRect(image.rect(), light);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(90, 60, 40));
+    painter.drawEllipse(QRectF(size.width() * 0.45, size.height() * 0.25, size.width() * 0.3, size.height() * 0.6));
+    painter.setBrush(QColor(200, 200, 210));
+    painter.drawRect(QRectF(size.width() * 0.1, size.height() * 0.6, size.width() * 0.25, size.height() * 0.3));
+    painter.end();
+    QRandomGenerator random(28);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int grain = int(random.bounded(17)) - 8;
+            line[x] = qRgb(qBound(0, qRed(line[x]) + grain, 255), qBound(0, qGreen(line[x]) + grain, 255),
+                           qBound(0, qBlue(line[x]) + grain, 255));
+        }
+    }
+    return image;
+}
+
 // A noisy picture (the costliest to compress and to decode) in that format.
 QByteArray picture(QSize size, const char *format, bool progressive = false)
 {
@@ -91,7 +122,6 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir dir;
-    const QSize pad = GridGeometry().largeCanvas().size();
     const QSize big(3400, 3400), photo(6000, 4000);
 
     const struct { const char *name; std::function<QByteArray()> make; } kinds[] = {
@@ -112,9 +142,12 @@ int main(int argc, char *argv[])
         {"SVG 1.45 MB", [] { return HostilePictures::svg(30000); }},
         {"SVGZ", [] { return HostilePictures::svg(300000, true); }},
     };
+    const bool onlyCells = argc > 2 && QByteArray(argv[2]) == "cells";
     std::printf("readable: %s; median of %d runs\n", qPrintable(ImageFiles::readableSuffixes().join(u' ')), runs);
     std::printf("%-30s %8s %9s %17s %17s\n", "picture", "KiB", "", "picture area", "drawing pad");
     for (const auto &kind : kinds) {
+        if (onlyCells)
+            break;
         const QString path = dir.filePath(QStringLiteral("picture"));
         {
             QFile file(path);
@@ -124,10 +157,23 @@ int main(int argc, char *argv[])
         QString why;
         const bool read = !ImageFiles::load(path, &why, PictureArea::Size).isNull();
         const Cost area = Measure::of(runs, [&] { ImageFiles::load(path, nullptr, PictureArea::Size); });
-        const Cost drawing = Measure::of(runs, [&] { PadPicture::fromFile(path, pad, nullptr); });
+        const Cost drawing = Measure::of(runs, [&] { PadPicture::fromFile(path, GridGeometry::DefaultCells, PictureStyles::Default, false); });
         std::printf("%-30s %8lld %9s %6.0f ms %3.0f MiB %6.0f ms %3.0f MiB  %s\n", kind.name,
                     QFileInfo(path).size() >> 10, read ? "read" : "refused", area.cpuMs, area.peakMiB, drawing.cpuMs,
                     drawing.peakMiB, qPrintable(why));
+        std::fflush(stdout);
+    }
+
+    const QImage decoded = photoLike(photo);
+    std::printf("\nfrom a decoded %dx%d photo to the cells, median of %d runs\n", photo.width(), photo.height(), runs);
+    std::printf("%-8s %10s %10s %10s\n", "cells", "auto", "outline", "photo");
+    for (int cells : {GridGeometry::DefaultCells, 33, GridGeometry::MaxCells}) {
+        std::printf("%-8d", cells);
+        for (PictureStyle style : PictureStyles::All) {
+            const Cost cost = Measure::of(runs, [&] { PictureCells::decide(decoded, cells, style); });
+            std::printf(" %7.1f ms", cost.cpuMs);
+        }
+        std::printf("\n");
         std::fflush(stdout);
     }
     return 0;

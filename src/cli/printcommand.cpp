@@ -80,12 +80,15 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         input.foreground = m_options.foreground.value_or(ArtDefaults::Glyph);
         input.textMode = false;
         QString why;
-        const QImage drawing = PadPicture::fromFile(m_options.fromPictureFile, m_large.size(), &why);
-        if (drawing.isNull()) {
+        const int cells = m_options.geometry.cells;
+        input.pictureCells =
+            PadPicture::fromFile(m_options.fromPictureFile, cells, m_options.pictureStyle, m_options.invert, &why).ink;
+        if (input.pictureCells.isEmpty()) {
             fail(QStringLiteral("无法读取图片%1：%2").arg(quoted(m_options.fromPicture), why));
             return 1;
         }
-        m_large.setBackgroundPicture(drawing);
+        // The pad as the main window shows the picture.
+        m_large.setBackgroundPicture(PadPicture::blocks(input.pictureCells, m_large.size()));
         return print(input) && finish() ? status() : 1;
     }
 

@@ -93,8 +93,15 @@ PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByte
                                   QStringLiteral("N"));
     const QCommandLineOption crlf(QStringLiteral("crlf"), QStringLiteral("行尾用 CR LF（默认：LF）"));
     const QCommandLineOption fromPicture(QStringLiteral("from-picture"),
-                                         QStringLiteral("拼一张图片而不是字：图片缩放到绘图区中，深色部分为笔画"),
+                                         QStringLiteral("拼一张图片而不是字：图片铺满 N × N 格，按每格的平均明暗定笔画"),
                                          QStringLiteral("文件"));
+    const QCommandLineOption pictureStyle(QStringLiteral("picture-style"),
+                                          QStringLiteral("图片的拼法：%1（默认：%2）；auto 按图片自选，outline 线条图"
+                                                         "边缘整齐，photo 照片以疏密表现明暗")
+                                              .arg(PictureStyles::names().join(QStringLiteral("、")),
+                                                   PictureStyles::name(PictureStyles::Default)),
+                                          QStringLiteral("拼法"));
+    const QCommandLineOption invert(QStringLiteral("invert"), QStringLiteral("图片的浅色部分为笔画，深色部分为背景"));
     const QCommandLineOption picture(QStringLiteral("picture"),
                                      QStringLiteral("同时把拼出的文字印成图片，按扩展名存为 PNG 或 JPEG"),
                                      QStringLiteral("文件"));
@@ -125,7 +132,7 @@ PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByte
     const QList<QCommandLineOption> all = {help,   version,     listFonts, print,   font,  fg,
                                            bg,     noBold,      shrink,    size,    crlf,  fromPicture,
                                            picture, colours,    check,     target,  format, scale,
-                                           join,    gap};
+                                           join,    gap,         pictureStyle, invert};
     parser.addOptions(all);
     const QPair<QString, QString> glyphsArgument{QStringLiteral("图形字"),
                                                  QStringLiteral("要拼的字，每个拼一幅；省略时从标准输入逐行读取")};
@@ -187,6 +194,17 @@ PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByte
         return usageError(QStringLiteral("--from-picture 须给出图片的文件名。"));
     if (parser.isSet(fromPicture) && !options.glyphs.isEmpty())
         return usageError(QStringLiteral("--from-picture 与图形字只能任选其一。"));
+    for (const QCommandLineOption *option : {&pictureStyle, &invert})
+        if (parser.isSet(*option) && !parser.isSet(fromPicture))
+            return usageError(QStringLiteral("--%1 须与 --from-picture 一起使用。").arg(option->names().constFirst()));
+    if (parser.isSet(pictureStyle)) {
+        const std::optional<PictureStyle> style = PictureStyles::fromName(parser.value(pictureStyle));
+        if (!style)
+            return usageError(QStringLiteral("--picture-style 须为 %1，而不是“%2”。")
+                                  .arg(PictureStyles::names().join(QStringLiteral("、")), parser.value(pictureStyle)));
+        options.pictureStyle = *style;
+    }
+    options.invert = parser.isSet(invert);
 
     if (parser.isSet(format)) {
         static const QHash<QString, Format> formats = {{QStringLiteral("text"), Format::Text},

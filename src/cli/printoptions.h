@@ -7,6 +7,7 @@
 #include "artdefaults.h"
 #include "artgrid.h"
 #include "gridgeometry.h"
+#include "picturestyle.h"
 
 #include <QStringList>
 #include <optional>
@@ -29,6 +30,8 @@ struct PrintOptions
     GridGeometry geometry;
     bool crlf = false;
     QString fromPicture;
+    PictureStyle pictureStyle = PictureStyles::Default;
+    bool invert = false;  // the picture's light parts are ink
     QString picture;
     // The two file names as the bytes the command line gave.
     QByteArray fromPictureFile;

@@ -99,7 +99,9 @@ Composer::Result Composer::run(const CompositionInput &input, SnapshotFile *snap
         row.clear();
         QBitArray ink(cells);
         for (int c = 0; c < cells; ++c) {
-            ink.setBit(c, sampled.pixel(c, r) == 0);
+            const bool fromPicture = !input.textMode && r < input.pictureCells.size()
+                                     && c < input.pictureCells[r].size() && input.pictureCells[r].testBit(c);
+            ink.setBit(c, fromPicture || sampled.pixel(c, r) == 0);
             row += ink.testBit(c) ? input.foreground : input.background;
         }
         row += QStringLiteral("\r\n");

@@ -26,6 +26,9 @@ struct CompositionInput
     // Text mode: print the glyph on the large canvas too, for whoever shows
     // it; the art needs it only when shrinking.
     bool printLarge = true;
+    // Drawing mode: the cells that a picture put on the pad are ink, and so
+    // is whatever the pen drew.
+    QList<QBitArray> pictureCells;
 };
 
 // Renders the glyph (or takes the drawing) and turns the cell grid into text

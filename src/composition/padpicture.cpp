@@ -8,46 +8,34 @@
 
 #include <QPainter>
 
-namespace {
-constexpr QRgb Ink = 0xFF000000;
-constexpr QRgb Paper = 0xFFFFFFFF;
-
-// Rec. 601 luma, in thousandths: darker than half of full white is ink.
-bool dark(QRgb rgb)
+PictureCells::Result PadPicture::fromFile(const QString &path, int cells, PictureStyle style, bool invert,
+                                          QString *error)
 {
-    return qRed(rgb) * 299 + qGreen(rgb) * 587 + qBlue(rgb) * 114 < 255 * 1000 / 2;
-}
+    return fromFile(Files::native(path), cells, style, invert, error);
 }
 
-QImage PadPicture::fromImage(const QImage &picture, QSize pad)
+PictureCells::Result PadPicture::fromFile(const QByteArray &nativePath, int cells, PictureStyle style, bool invert,
+                                          QString *error)
 {
-    if (picture.isNull() || pad.isEmpty())
-        return {};
-    QImage drawing(pad, QImage::Format_RGB32);
-    drawing.fill(Paper);
-    QImage fitted = picture;
-    const QSize size = picture.size().scaled(pad, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    if (size != picture.size())
-        fitted = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    {
-        QPainter painter(&drawing);
-        painter.drawImage((pad.width() - size.width()) / 2, (pad.height() - size.height()) / 2, fitted);
-    }
-    for (int y = 0; y < drawing.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(drawing.scanLine(y));
-        for (int x = 0; x < drawing.width(); ++x)
-            line[x] = dark(line[x]) ? Ink : Paper;
-    }
-    return drawing;
+    const int side = PictureCells::usefulSide(cells);
+    const QImage picture = ImageFiles::load(nativePath, error, QSize(side, side), Qt::KeepAspectRatio);
+    return picture.isNull() ? PictureCells::Result() : PictureCells::decide(picture, cells, style, invert);
 }
 
-QImage PadPicture::fromFile(const QString &path, QSize pad, QString *error)
+QImage PadPicture::blocks(const QList<QBitArray> &ink, QSize pad)
 {
-    return fromFile(Files::native(path), pad, error);
-}
-
-QImage PadPicture::fromFile(const QByteArray &nativePath, QSize pad, QString *error)
-{
-    const QImage picture = ImageFiles::load(nativePath, error, pad, Qt::KeepAspectRatio);
-    return picture.isNull() ? QImage() : fromImage(picture, pad);
+    QImage image(pad, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int cells = int(ink.size());
+    if (cells == 0)
+        return image;
+    QPainter painter(&image);
+    auto edge = [cells](int i, int pixels) { return (i * pixels + cells / 2) / cells; };
+    for (int r = 0; r < cells; ++r)
+        for (int c = 0; c < ink[r].size(); ++c)
+            if (ink[r].testBit(c)) {
+                const int x = edge(c, pad.width()), y = edge(r, pad.height());
+                painter.fillRect(x, y, edge(c + 1, pad.width()) - x, edge(r + 1, pad.height()) - y, QColor(BlockColour));
+            }
+    return image;
 }

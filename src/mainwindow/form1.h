@@ -14,6 +14,8 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
+class QMenu;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -88,6 +90,11 @@ private:
     void describePad();
     void restorePad(const QImage &drawing);  // a null image leaves the pad
     void forgetPadHistory();
+    // A picture on the pad: its cells, decided in the chosen way, as blocks.
+    void setUpPictureActions();
+    void addPictureActions(QMenu &menu);
+    void placePicture(const Files::Entry &file);
+    void PictureStyle_Changed();
     // The output box's lines, each at the art's line pitch.
     static QTextBlockFormat artLines();
 
@@ -128,6 +135,9 @@ private:
     QAction *m_padUndo = nullptr;
     QAction *m_padRedo = nullptr;
     QAction *m_padClear = nullptr;
+    QActionGroup *m_pictureStyles = nullptr;
+    QAction *m_invertPicture = nullptr;
+    Files::Entry m_padPicture;  // the picture placed last, placed again when the way changes
     bool m_unloaded = false;
     std::unique_ptr<OutputWindows> m_outputs;
     QPointer<frmAbout> m_about;

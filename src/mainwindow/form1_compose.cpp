@@ -28,6 +28,7 @@ void Form1::Command1_Click()
     input.bold = Check2->checkState() == Qt::Checked;
     input.shrink = Check1->checkState() == Qt::Checked;
     input.textMode = Text2->isEnabled();
+    input.pictureCells = m_padHistory.cells();
 
     // The document takes the art row by row; the view lays it out once.
     QTextCursor cursor;

@@ -6,17 +6,13 @@
 #include "form1.h"
 
 #include "canvasview.h"
-#include "dialogs.h"
-#include "padpicture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QTextEdit>
 
 namespace {
@@ -53,6 +49,7 @@ void Form1::setUpPad()
     connect(qApp, &QApplication::focusChanged, this, &Form1::updatePadActions);
     connect(m_padUndo, &QAction::triggered, this, &Form1::Picture2_Undo);
     connect(m_padRedo, &QAction::triggered, this, &Form1::Picture2_Redo);
+    setUpPictureActions();
     // Handled once the drop is over, so a message does not hold up the file
     // manager that the picture came from.
     connect(Picture2, &CanvasView::filesDropped, this, &Form1::Picture2_FilesDropped, Qt::QueuedConnection);
@@ -70,6 +67,7 @@ bool Form1::padContextMenu(QEvent *event)
         menu.addAction(m_padUndo);
         menu.addAction(m_padRedo);
         menu.addAction(m_padClear);
+        addPictureActions(menu);
         menu.exec(Picture2->mapToGlobal(Picture2->rect().center()));
     }
     return true;
@@ -123,18 +121,5 @@ void Form1::openArgument(const QString &argument)
 void Form1::Picture2_FilesDropped(const QList<Files::Entry> &files)
 {
     // One picture at a time: the first file dropped.
-    const Files::Entry file = files.value(0);
-    QString why;
-    const QImage drawing = PadPicture::fromFile(file.native, m_large.size(), &why);
-    if (drawing.isNull()) {
-        Dialogs::message(this,
-                         QStringLiteral("无法把“%1”放到绘图区：%2").arg(QDir::toNativeSeparators(file.name), why),
-                         QStringLiteral("错误提示"), QMessageBox::Warning);
-        return;
-    }
-    if (Text2->isEnabled())
-        Option4->click();
-    m_padHistory.record(m_large.snapshot());
-    restorePad(drawing);
-    Picture2->setFocus();
+    placePicture(files.value(0));
 }

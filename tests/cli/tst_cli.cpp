@@ -9,6 +9,7 @@
 #include "picturearea.h"
 #include "testenv.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -43,7 +44,9 @@ Form1 *composedForm(const Settings &settings)
     auto *form = new Form1;
     for (const auto &[name, value] : settings) {
         QWidget *control = form->findChild<QWidget *>(name);
-        if (auto *pad = qobject_cast<CanvasView *>(control)) {
+        if (auto *action = form->findChild<QAction *>(name); action && !control)
+            action->trigger();  // the pad's menu
+        else if (auto *pad = qobject_cast<CanvasView *>(control)) {
             emit pad->filesDropped({{value.toString(), QFile::encodeName(value.toString())}});
             QCoreApplication::sendPostedEvents();
         } else if (auto *box = qobject_cast<QLineEdit *>(control))
@@ -114,6 +117,12 @@ private slots:
             << "--shrink --no-bold --crlf 永" << Settings{{"Text2", yong}, {"Check1", true}, {"Check2", false}};
         // Blue with a white glyph, transparent corners and smoothed edges.
         QTest::newRow("picture") << "--from-picture " + PadPicture << Settings{{"Picture2", PadPicture}};
+        QTest::newRow("picture as a photo, inverted")
+            << "--from-picture " + PadPicture + " --picture-style photo --invert"
+            << Settings{{"pictureStyle_photo", true}, {"invertPicture", true}, {"Picture2", PadPicture}};
+        QTest::newRow("picture as an outline")
+            << "--from-picture " + PadPicture + " --picture-style outline"
+            << Settings{{"pictureStyle_outline", true}, {"Picture2", PadPicture}};
     }
 
     // The default art is skewed in a terminal, but into a pipe nothing is said.
@@ -312,6 +321,8 @@ private slots:
         QTest::addColumn<bool>("printed");   // the art came out before the failure
         QTest::newRow("unknown option") << "--bogus 顶" << 2 << "bogus" << false;
         QTest::newRow("size out of range") << "--size 64 顶" << 2 << "64" << false;
+        QTest::newRow("unknown picture style") << "--from-picture a.png --picture-style sketch" << 2 << "sketch" << false;
+        QTest::newRow("inverting no picture") << "--invert 顶" << 2 << "--from-picture" << false;
         QTest::newRow("colour code 9") << "--picture a.png --colours 1,9 顶" << 2 << "1,9" << false;
         QTest::newRow("colour codes, American spelling") << "--picture a.png --colors 0,6 顶" << 2 << "0,6" << false;
         QTest::newRow("empty background") << "--bg= 顶" << 2 << "--bg" << false;

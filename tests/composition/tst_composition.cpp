@@ -6,13 +6,11 @@
 #include "composer.h"
 #include "gridgeometry.h"
 #include "padhistory.h"
-#include "padpicture.h"
 #include "picturearea.h"
 #include "snapshotfile.h"
 #include "testhome.h"
 
 #include <QDir>
-#include <QPainter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -54,7 +52,11 @@ private slots:
         small = Geometry.smallCanvas();
         large = Geometry.largeCanvas();
         workFile = env->home() + u"/qbx.jpg"_s;
-        input = {.glyph = u"顶"_s, .foreground = u"#"_s, .background = u"."_s, .fontName = u"幼圆"_s};
+        input = CompositionInput{};
+        input.glyph = u"顶"_s;
+        input.foreground = u"#"_s;
+        input.background = u"."_s;
+        input.fontName = u"幼圆"_s;
     }
 
     // Drawn with 幼圆 as WenQuanYi Zen Hei 0.9.45-8 (`dpkg-query -W fonts-wqy-zenhei`):
@@ -121,43 +123,6 @@ private slots:
         workFile.clear();
         QCOMPARE(compose(), grid(expected));
         QVERIFY(QDir(env->home()).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden));
-    }
-
-    void picturesBecomeDrawings_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRgb>("paper");
-        QTest::addColumn<QList<QRect>>("black");  // black rectangles on the paper
-        QTest::addColumn<QStringList>("expected");
-        const QSize square(50, 50);
-        const QRgb clear = qRgba(0, 0, 0, 0);
-        const QList<QRect> none;
-        QStringList dark(20, u"####################."_s);
-        dark << QString(21, u'.');
-        QTest::newRow("dark grey inks every sampled cell") << square << qRgb(64, 64, 64) << none << dark;
-        QTest::newRow("light grey inks none") << square << qRgb(192, 192, 192) << none << blankGrid();
-        QTest::newRow("transparent black counts as white") << square << clear << none << blankGrid();
-        QStringList bar = blankGrid();
-        bar[10] = u"####################."_s;
-        const QList<QRect> band{{0, 40, 400, 20}};
-        QTest::newRow("4:1 bar lies across the middle") << QSize(400, 100) << clear << band << bar;
-    }
-
-    void picturesBecomeDrawings()
-    {
-        QFETCH(QSize, size);
-        QFETCH(QRgb, paper);
-        QFETCH(QList<QRect>, black);
-        QFETCH(QStringList, expected);
-        QImage picture(size, QImage::Format_ARGB32);
-        picture.fill(paper);
-        QPainter painter(&picture);
-        for (const QRect &rect : black)
-            painter.fillRect(rect, Qt::black);
-        painter.end();
-        large.setBackgroundPicture(PadPicture::fromImage(picture, large.size()));
-        input.textMode = false;
-        QCOMPARE(compose(), grid(expected));
     }
 
     void padHistoryKeepsTheLatestHundredSteps()

@@ -18,6 +18,7 @@
 #include "qttranslations.h"
 #include "testenv.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -416,6 +417,25 @@ private slots:
         QCOMPARE(pad(), before);
         drop(writeBar());
         QVERIFY(get<QRadioButton>("Option4")->isChecked() && !get("Text2")->isEnabled() && pad() != before);
+    }
+
+    // The pad's menu changes how the picture on it is made, as a step of its own.
+    void pictureWayFromThePadMenu()
+    {
+        drop(writeBar());
+        const QImage bar = pad();
+        auto inked = [this] {
+            click("Command1");
+            return form->art().count(get<QLineEdit>("Text4")->text());
+        };
+        const qsizetype barCells = inked();
+        QVERIFY(barCells >= 21 * 10);
+        form->findChild<QAction *>(u"invertPicture"_s)->trigger();
+        QVERIFY(pad() != bar);
+        QCOMPARE(inked(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pad(), bar);
+        QCOMPARE(inked(), barCells);
     }
 
     void padHistory_data()
