@@ -10,6 +10,8 @@ BUILD="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-wqy-zenhei fonts-arphic-ukai fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
           dpkg-dev lintian reuse)
+# The fuzz targets (scripts/fuzz.sh): clang's libFuzzer and sanitizers; zlib's headers for weighing pictures.
+PACKAGES+=(clang libclang-rt-14-dev libfuzzer-14-dev zlib1g-dev)
 
 install_missing() {
     local missing=()
