@@ -293,7 +293,7 @@ private slots:
         QTest::newRow("check of a missing font") << "--check --target NoSuchFont 顶" << 1 << "NoSuchFont" << false;
         QTest::newRow("picture from no file") << "--from-picture ''" << 2 << "--from-picture" << false;
         QTest::newRow("picture over a working file")
-            << "--picture .local/share/Tessellon/QBX.jpg 顶" << 1 << "QBX.jpg" << true;
+            << "--picture .local/share/Tessellon/qbx.jpg 顶" << 1 << "qbx.jpg" << true;
         QTest::newRow("name too long")
             << "--picture " + QString(300, u'a') + ".png 顶" << 1 << "" << true;  // the system's reason
         QTest::newRow("line too long") << u"<<"_s << 2 << "第 1 行" << false;

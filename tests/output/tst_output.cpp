@@ -159,6 +159,8 @@ private slots:
         QTest::newRow("picture mode set: .png inside") << "main view" << "a.png.txt" << "a.png.txt.jpg" << jpeg;
         QTest::newRow("SVG mode kept: .SVG") << "svg main" << "a.SVG" << "a.SVG" << QByteArray("<?xml");
         QTest::newRow("SVG mode set: .png") << "view svg" << "a.png" << "a.png.svg" << QByteArray("<?xml");
+        if (Files::separators() == u"/"_s)  // a plain name where only '/' parts folders
+            QTest::newRow("text: backslash") << "main" << "a\\b" << "a\\b.txt" << QByteArray();
     }
 
     void savesUnderTheTypedName()
