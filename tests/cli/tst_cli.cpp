@@ -137,6 +137,17 @@ private slots:
         QCOMPARE(form.art().toUtf8().replace("\r\n", "\n"), plain(u"顶"_s));
         form.openArgument(PadPicture);
         QVERIFY(!form.findChild<QLineEdit *>(u"Text2"_s)->isEnabled());
+        // A picture named in GBK bytes (never on Windows, where names are Unicode): its name reads as another
+        // text, its bytes find it.
+        if (!hasShell())
+            return;
+        Form1 other;
+        const QByteArray gbk = QFile::encodeName(env->home()) + "/\xB6\xA5.png";
+        QFile picture(PadPicture);
+        QVERIFY(picture.open(QIODevice::ReadOnly) && Files::write(gbk, picture.readAll()));
+        other.openArgument(QString::fromLocal8Bit(gbk), gbk);
+        QVERIFY(!other.findChild<QLineEdit *>(u"Text2"_s)->isEnabled());
+        ::unlink(gbk.constData());  // the temporary folder cannot remove a name that is not UTF-8
     }
 
     // Every line of the help fits the terminal, a Chinese character counting two columns.
