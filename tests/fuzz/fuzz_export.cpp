@@ -36,22 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         same.add(text);
         if (!cost.refusal().isEmpty() || !same.refusal().isEmpty())
             continue;
-        switch (form) {
-        case OutputCost::Form::Text:
-            break;
-        case OutputCost::Form::Html:
-            (void)ArtExport::htmlPage(text);
-            (void)ArtExport::htmlPre(text, colours);
-            break;
-        case OutputCost::Form::Ansi:
+        if (form == OutputCost::Form::Html)
+            (void)(ArtExport::htmlPage(text) + ArtExport::htmlPre(text, colours));
+        else if (form == OutputCost::Form::Ansi)
             (void)ArtExport::ansi(art, colours, u"\n");
-            break;
-        case OutputCost::Form::Svg:
+        else if (form == OutputCost::Form::Svg)
             (void)ArtExport::svg(text, colours);
-            break;
-        case OutputCost::Form::Picture:
-            break;
-        }
     }
     return 0;
 }

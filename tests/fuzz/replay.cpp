@@ -6,33 +6,24 @@
 // corpus, the inputs that once failed among them.
 #include "fuzzapplication.h"
 
-#include <algorithm>
+#include <QDirIterator>
+#include <QFile>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 int main(int argc, char *argv[])
 {
-    std::vector<std::filesystem::path> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::filesystem::is_directory(argv[i])) {
-            for (const auto &entry : std::filesystem::directory_iterator(argv[i]))
-                if (entry.is_regular_file())
-                    files.push_back(entry.path());
-        } else {
-            files.emplace_back(argv[i]);
-        }
-    }
-    std::sort(files.begin(), files.end());
-    for (const auto &file : files) {
-        std::ifstream in(file, std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::printf("%s\n", file.filename().c_str());
+    QStringList files;
+    for (int i = 1; i < argc; ++i)
+        for (QDirIterator found(QString::fromLocal8Bit(argv[i]), QDir::Files); found.hasNext();)
+            files << found.next();
+    files.sort();
+    for (const QString &name : std::as_const(files)) {
+        QFile file(name);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        std::printf("%s\n", qPrintable(name));  // the input at fault, should it fail
         std::fflush(stdout);
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
     }
-    std::printf("%zu inputs replayed\n", files.size());
-    return files.empty() ? 1 : 0;
+    std::printf("%lld inputs replayed\n", qlonglong(files.size()));
+    return files.isEmpty() ? 1 : 0;
 }
