@@ -213,10 +213,12 @@ qint64 pngAncillaryBytes(QByteArrayView data)
             const qsizetype translated = language < 0 ? -1 : chunk.indexOf('\0', language + 1);
             stream = translated < 0 ? chunk.size() : translated + 1;
         }
+        // The decoder takes memory for a chunk by the length it declares,
+        // even past the end of the file (a 320-byte file claiming 756 MB).
         if ((type[0] & 0x20) != 0)  // ancillary
-            bytes += stream >= 0 && stream <= chunk.size()
-                         ? stream + inflatedSize(chunk.sliced(stream), MaxAncillaryBytes - bytes)
-                         : length;
+            bytes += qMax(length, stream >= 0 && stream <= chunk.size()
+                                      ? stream + inflatedSize(chunk.sliced(stream), MaxAncillaryBytes - bytes)
+                                      : length);
         i += 12 + length;
     }
     return bytes;

@@ -8,14 +8,19 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QStringList files;
-    for (int i = 1; i < argc; ++i)
-        for (QDirIterator found(QString::fromLocal8Bit(argv[i]), QDir::Files); found.hasNext();)
+    for (int i = 1; i < argc; ++i) {
+        const QString given = QString::fromLocal8Bit(argv[i]);
+        if (QFileInfo(given).isFile())
+            files << given;
+        for (QDirIterator found(given, QDir::Files); found.hasNext();)
             files << found.next();
+    }
     files.sort();
     for (const QString &name : std::as_const(files)) {
         QFile file(name);

@@ -42,6 +42,9 @@ private slots:
         QTest::newRow("PNG with a 12 KB compressed comment") << HostilePictures::pngWithText(12000, "zTXt") << QString();
         QTest::newRow("PNG with a 16 MB compressed international text")
             << HostilePictures::pngWithText(16 << 20, "iTXt compressed") << QStringLiteral("附带的数据");
+        QByteArray claiming = HostilePictures::pngWithText(10, "zTXt");
+        claiming.replace(claiming.indexOf("zTXt") - 4, 4, "\x30\0\0\0");  // 805 MB, past the file's end
+        QTest::newRow("PNG chunk claiming 805 MB") << claiming << QStringLiteral("附带的数据");
         QTest::newRow("JPEG with 120 KB of EXIF and XMP") << HostilePictures::jpegWithMarkers(120000, 0xE1) << QString();
         QTest::newRow("JPEG with 20 MB of comments")
             << HostilePictures::jpegWithMarkers(20 << 20, 0xFE) << QStringLiteral("附带的数据");
