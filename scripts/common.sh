@@ -11,6 +11,8 @@ PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-translations-l10n f
           xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream
           dpkg-dev lintian reuse at-spi2-core python3-pyatspi dbus
           libreoffice-writer-nogui chromium librsvg2-bin poppler-utils tesseract-ocr-chi-sim xterm)
+# The fuzz targets (scripts/fuzz.sh): clang's libFuzzer and sanitizers; zlib's headers for weighing pictures.
+PACKAGES+=(clang libclang-rt-14-dev libfuzzer-14-dev zlib1g-dev)
 
 install_missing() {
     local missing=()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commandline.h"
+#include "console.h"
 #include "desktop.h"
 #include "dialogs.h"
 #include "fonts.h"
@@ -37,30 +38,38 @@ int main(int argc, char *argv[])
     }
     // The glyph text or the picture the program was started with.
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.value(0) == QLatin1String("--"))
+    QList<QByteArray> bytes = Console::fileArguments(argc, argv).mid(1);  // without Qt's own options
+    if (arguments.value(0) == QLatin1String("--")) {
         arguments.removeFirst();
+        bytes.removeFirst();
+    }
 
     // The splash fills its bar, closes and is destroyed; then the main
     // window starts.
     auto splash = std::make_unique<Form2>();
     std::unique_ptr<Form1> mainWindow;
+    bool ending = false;
     QObject::connect(
         splash.get(), &Form2::finished, &app,
-        [&splash, &mainWindow, &arguments] {
+        [&splash, &mainWindow, &arguments, &bytes, &ending] {
             splash.reset();
+            if (ending)
+                return;
             mainWindow = std::make_unique<Form1>();
             mainWindow->show();
             if (!arguments.isEmpty())
-                mainWindow->openArgument(arguments.first());
+                mainWindow->openArgument(arguments.first(), arguments.size() == bytes.size() ? bytes.first() : QByteArray());
         },
         Qt::QueuedConnection);
     // A logout or a termination signal ends the program as closing the main
-    // window does: the count is stored and the working files go.
+    // window does: the count is stored and the working files go. It ends
+    // every event loop, the splash's and any open box's too: none may refuse.
     SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&mainWindow] {
+    QObject::connect(&sessionEnd, &SessionEnd::ending, &app, [&mainWindow, &ending] {
+        ending = true;
         if (mainWindow)
-            mainWindow->close();
-        QCoreApplication::quit();
+            mainWindow->endSession();
+        QCoreApplication::exit(0);
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&mainWindow] {
         if (mainWindow)

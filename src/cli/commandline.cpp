@@ -41,6 +41,20 @@ void criticalOnly(QtMsgType type, const QMessageLogContext &context, const QStri
         std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
 }
 
+void write(FILE *stream, const QString &text)
+{
+    StandardStreams::write(stream, text);
+}
+
+// What the program has to say on standard output: 0, or 1 when it could not.
+int answer(const QString &text)
+{
+    QString why;
+    if (StandardStreams::write(stdout, text, &why))
+        return 0;
+    write(stderr, QStringLiteral("tessellon：无法写出到标准输出：%1\n").arg(why));
+    return 1;
+}
 }
 
 bool CommandLine::requested(int argc, char *argv[])
@@ -78,15 +92,12 @@ int CommandLine::run(int argc, char *argv[])
     }
     switch (options.action) {
     case PrintOptions::Action::Help:
-        Console::write(stdout, options.message);
-        return 0;
+        return answer(options.message);
     case PrintOptions::Action::Version:
-        Console::write(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+        return answer(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                     QCoreApplication::applicationVersion()));
-        return 0;
     case PrintOptions::Action::ListFonts:
-        Console::write(stdout, Fonts::listed().join(QLatin1Char('\n')) + QLatin1Char('\n'));
-        return 0;
+        return answer(Fonts::listed().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     case PrintOptions::Action::UsageError:
         Console::write(stderr, QStringLiteral("tessellon：%1用 --help 查看用法。\n").arg(options.message));
         return 2;

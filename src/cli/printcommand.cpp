@@ -11,13 +11,16 @@
 #include "composer.h"
 #include "console.h"
 #include "imagefiles.h"
+#include "outputcost.h"
 #include "padpicture.h"
 #include "picturearea.h"
+#include "standardstreams.h"
 #include "terminal.h"
 #include "workfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -31,24 +34,22 @@ constexpr qsizetype MaxLineBytes = 3 * qsizetype(CellText::MaxLength);
 
 enum class Line { Read, TooLong, End };
 
-// One line of the input without its line end. A longer line than any cell
-// can use is read to its end but not kept, so memory stays bounded.
+// One line of the input without its line end. A line longer than any cell
+// can use is refused as soon as it is: an endless one is never read to its end.
 Line readLine(FILE *in, QByteArray *line)
 {
     line->clear();
-    bool tooLong = false;
     int c;
     while ((c = std::getc(in)) != EOF) {
         if (c == '\n')
             break;
-        if (line->size() < MaxLineBytes)
-            line->append(char(c));
-        else
-            tooLong = true;
+        if (line->size() > MaxLineBytes)  // one byte more: room for a CR before the LF
+            return Line::TooLong;
+        line->append(char(c));
     }
     if (line->endsWith('\r'))
         line->chop(1);
-    if (tooLong)
+    if (line->size() > MaxLineBytes)
         return Line::TooLong;
     return c != EOF || !line->isEmpty() ? Line::Read : Line::End;
 }
@@ -68,6 +69,16 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
 {
     m_out = out;
     m_err = err;
+    const int status = printAll(in);
+    // A page begun is ended, whatever stopped the arts.
+    if (m_options.format == PrintOptions::Format::Html && !m_first && !m_options.check && !m_outputLost
+        && !writeOut(ArtExport::htmlEnd().replace(QLatin1Char('\n'), lineEnd())))
+        return status == 0 ? m_failure : status;
+    return status;
+}
+
+int PrintCommand::printAll(FILE *in)
+{
     CompositionInput input;
     input.background = m_options.background;
     input.fontName = m_options.fontName;
@@ -89,7 +100,7 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
         }
         // The pad as the main window shows the picture.
         m_large.setBackgroundPicture(PadPicture::blocks(input.pictureCells, m_large.size()));
-        return print(input) && finish() ? status() : 1;
+        return print(input) && finish() ? status() : m_failure;
     }
 
     auto printOne = [this, &input](const QString &glyph) {
@@ -110,8 +121,8 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
     if (!m_options.glyphs.isEmpty()) {
         for (const QString &glyph : m_options.glyphs)
             if (!printGlyph(glyph))
-                return 1;
-        return finish() ? status() : 1;
+                return m_failure;
+        return finish() ? status() : m_failure;
     }
     QByteArray line;
     for (int number = 1;; ++number) {
@@ -125,22 +136,26 @@ int PrintCommand::run(FILE *in, FILE *out, FILE *err)
                      .arg(CellText::MaxLength));
             return 2;  // as a text too long for its box
         }
-        // Each line on its own: a bad byte in one never spoils the next.
-        QString glyph = Console::decodeInput(line).value_or(QString::fromUtf8(line));
-        if (m_first && glyph.startsWith(QChar(0xFEFF)))
+        std::optional<QString> decoded = StandardStreams::decodeLine(line);
+        if (!decoded) {
+            refuse(QStringLiteral("标准输入的第 %1 行不是 UTF-8 编码的文字。").arg(number));
+            return m_failure;
+        }
+        QString glyph = *decoded;
+        if (number == 1 && glyph.startsWith(QChar(0xFEFF)))
             glyph.remove(0, 1);
         if (const QString why = CellText::refusal(glyph, CellText::Box::Glyph); !why.isEmpty()) {
             fail(why);
             return 2;  // as the same text given as an argument
         }
         if (!printGlyph(glyph))
-            return 1;
+            return m_failure;
     }
     if (std::ferror(in)) {
         fail(QStringLiteral("无法读取标准输入：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
         return 1;
     }
-    return finish() ? status() : 1;
+    return finish() ? status() : m_failure;
 }
 
 bool PrintCommand::print(const CompositionInput &input)
@@ -149,7 +164,7 @@ bool PrintCommand::print(const CompositionInput &input)
         return checkAlignment(input);
     const Composer::Result result = Composer(m_small, m_large, m_options.geometry).run(input, nullptr, {}, {});
     if (result.failure == Composer::Failure::TooLarge)
-        return fail(QStringLiteral("前景字或背景字太长或太复杂，拼出的文字过大，请缩短后再试。"));
+        return refuse(QStringLiteral("前景字或背景字太长或太复杂，拼出的文字过大，请缩短后再试。"));
     if (result.failure != Composer::Failure::None)
         return fail(result.detail);
     const ArtGrid art(result.ink, input.foreground, input.background);
@@ -168,9 +183,45 @@ bool PrintCommand::print(const CompositionInput &input)
     return true;
 }
 
+QString PrintCommand::lineEnd() const
+{
+    return m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+// Weighed before anything is made: the output in its format, and the picture.
+bool PrintCommand::affordable(const ArtGrid &art)
+{
+    static const QHash<PrintOptions::Format, OutputCost::Form> forms = {
+        {PrintOptions::Format::Text, OutputCost::Form::Text},
+        {PrintOptions::Format::Html, OutputCost::Form::Html},
+        {PrintOptions::Format::Ansi, OutputCost::Form::Ansi},
+        {PrintOptions::Format::Svg, OutputCost::Form::Svg}};
+    // One SVG document holds every art: it is weighed as the arts add up.
+    if (m_options.format == PrintOptions::Format::Svg) {
+        if (!m_svgCost)
+            m_svgCost.emplace(OutputCost::Form::Svg, m_options.scale);
+        m_svgCost->add(art);
+        if (const QString why = m_svgCost->refusal(); !why.isEmpty())
+            return refuse(why);
+    }
+    QList<OutputCost> costs;
+    if (m_options.format != PrintOptions::Format::Svg)
+        costs.append(OutputCost(forms.value(m_options.format), m_options.scale));
+    if (!m_options.picture.isEmpty())
+        costs.append(OutputCost(OutputCost::Form::Picture, m_options.scale));
+    for (OutputCost &cost : costs) {
+        cost.add(art);
+        if (const QString why = cost.refusal(); !why.isEmpty())
+            return refuse(why);
+    }
+    return true;
+}
+
 bool PrintCommand::output(const ArtGrid &art)
 {
-    const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    if (!affordable(art))
+        return false;
+    const QString lineEnd = this->lineEnd();
     const QString text = art.text(QStringLiteral("\r\n"));
     // One empty line between arts, but between the blocks of one page.
     QString out = m_first || m_options.format == PrintOptions::Format::Html ? QString() : lineEnd;
@@ -208,9 +259,6 @@ bool PrintCommand::finish()
             out += lineEnd;
         return writeOut(out);
     }
-    if (m_options.format == PrintOptions::Format::Html && !m_first && !m_options.check)
-        return writeOut(ArtExport::htmlEnd().replace(QLatin1Char('\n'), m_options.crlf ? QStringLiteral("\r\n")
-                                                                                       : QStringLiteral("\n")));
     return true;
 }
 
@@ -286,15 +334,23 @@ void PrintCommand::warnOfMisalignment(const CompositionInput &input)
 
 bool PrintCommand::writeOut(const QString &text)
 {
-    if (!Console::write(m_out, text))
-        return fail(QStringLiteral("无法写出到标准输出：%1").arg(QString::fromLocal8Bit(std::strerror(errno))));
-    return true;
+    QString why;
+    if (StandardStreams::write(m_out, text, &why))
+        return true;
+    m_outputLost = true;
+    return fail(QStringLiteral("无法写出到标准输出：%1").arg(why));
 }
 
 bool PrintCommand::fail(const QString &message)
 {
     say(message);
     return false;
+}
+
+bool PrintCommand::refuse(const QString &message)
+{
+    m_failure = 2;
+    return fail(message);
 }
 
 void PrintCommand::say(const QString &message)

@@ -6,11 +6,13 @@
 #include "artexport.h"
 #include "artgrid.h"
 #include "canvas.h"
+#include "outputcost.h"
 #include "printoptions.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdio>
+#include <optional>
 
 struct CompositionInput;
 
@@ -21,11 +23,17 @@ class PrintCommand
 {
 public:
     explicit PrintCommand(const PrintOptions &options);
-    // The exit status: 0, 1 after a failure reported on standard error, or 3
+    // The exit status: 0, 1 after a failure reported on standard error, 2
+    // when a text or an output is refused as too long or too costly, or 3
     // when --check finds art that does not line up in its target.
     int run(FILE *in, FILE *out, FILE *err);
 
 private:
+    int printAll(FILE *in);
+    bool affordable(const ArtGrid &art);
+    QString lineEnd() const;
+    // Says why the user's input cannot be made: status 2.
+    bool refuse(const QString &message);
     bool print(const CompositionInput &input);
     bool checkAlignment(const CompositionInput &input);
     void warnOfMisalignment(const CompositionInput &input);
@@ -45,8 +53,11 @@ private:
     FILE *m_out = nullptr;
     FILE *m_err = nullptr;
     bool m_first = true;
+    bool m_outputLost = false;  // a write to standard output failed
+    int m_failure = 1;          // the status after a failure
     bool m_misaligned = false;  // in --check's target
     bool m_warned = false;      // of art that a terminal shows skewed
     ArtGrid m_joined;  // the arts so far, with --join
     QStringList m_svgArts;  // written as one document at the end
+    std::optional<OutputCost> m_svgCost;  // that document's weight so far
 };

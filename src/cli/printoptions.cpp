@@ -61,6 +61,21 @@ std::optional<QByteArray> fileName(const QString &value, const QList<QByteArray>
     return found ? found : std::optional<QByteArray>(Files::native(value));
 }
 
+// Whether the command line gave the text as UTF-8: a byte that is not reads
+// as U+FFFD, which only an argument typed with that very character may hold.
+bool typedAsUtf8(const QString &value, const QList<QByteArray> &raw)
+{
+    if (!value.contains(QChar::ReplacementCharacter) || raw.isEmpty())
+        return true;
+    for (const QByteArray &argument : raw) {
+        const qsizetype equals = argument.startsWith("--") ? argument.indexOf('=') : -1;
+        for (const QByteArray &candidate : {argument, argument.mid(equals + 1)})
+            if (candidate.isValidUtf8() && QString::fromUtf8(candidate) == value)
+                return true;
+    }
+    return false;
+}
+
 std::optional<int> colourCode(const QString &text)
 {
     return ColorCodes::code(text, ColorCodes::Match::Exact);
@@ -179,6 +194,12 @@ PrintOptions PrintOptions::parse(const QStringList &arguments, const QList<QByte
     for (const auto &[text, box, option] : std::as_const(texts))
         if (const QString why = CellText::refusal(text, box); !why.isEmpty())
             return usageError(option + why);
+    for (const auto &[text, box, option] : std::as_const(texts))
+        if (!typedAsUtf8(text, raw))
+            return usageError(QStringLiteral("%1“%2”不是 UTF-8 编码的文字。").arg(option.isEmpty() ? CellText::name(box) : option.chopped(1), text));
+    for (const QCommandLineOption &named : {font, target})
+        if (!typedAsUtf8(parser.value(named), raw))
+            return usageError(QStringLiteral("--%1“%2”不是 UTF-8 编码的文字。").arg(named.names().constLast(), parser.value(named)));
     options.bold = !parser.isSet(noBold);
     options.shrink = parser.isSet(shrink);
     options.crlf = parser.isSet(crlf);

@@ -4,6 +4,7 @@
 #include "alignmentcheck.h"
 
 #include "artdefaults.h"
+#include "celltext.h"
 #include "terminal.h"
 
 #include <QFont>
@@ -11,11 +12,12 @@
 #include <cmath>
 
 namespace {
-// By any name the font goes by: Windows lists a Chinese font under its
+// By any name the font goes by (the designed fonts by the ones standing in
+// for them): Windows lists a Chinese font under its
 // Chinese name on a Chinese system and knows the English one as an alias.
 bool installed(const QString &family)
 {
-    return QFontDatabase::hasFamily(family);
+    return QFontDatabase::hasFamily(family) || !QFont::substitutes(family).isEmpty();
 }
 
 QFont fontOf(const QString &family)
@@ -108,7 +110,7 @@ QStringList AlignmentCheck::fixes(const QStringList &candidates, const QString &
 {
     QStringList fixes;
     for (const QString &text : candidates) {
-        if (text == current || fixes.contains(text))
+        if (text == current || fixes.contains(text) || text.size() > CellText::MaxLength)
             continue;
         const qreal w = width(text, target);
         if (target.font ? std::abs(w - wanted) < FontTolerance : w == wanted)

@@ -14,9 +14,17 @@
 #include <QVBoxLayout>
 
 namespace {
+// Longer texts are shown by their start and their length: the window stays on
+// the screen whatever the cells hold.
+constexpr int MaxShown = 12;
+
 // A text in quotes; blank ones, which would look alike, by what they are.
 QString shown(const QString &text)
 {
+    if (text.size() > MaxShown) {
+        const qsizetype cut = text[MaxShown - 1].isHighSurrogate() ? MaxShown - 1 : MaxShown;
+        return QStringLiteral("“%1…”（共 %2 个字符）").arg(text.left(cut)).arg(text.size());
+    }
     if (!text.trimmed().isEmpty())
         return QStringLiteral("“%1”").arg(text);
     if (text == QStringLiteral("\u3000"))

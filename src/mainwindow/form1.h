@@ -46,7 +46,11 @@ public:
     static QString baseCaption();
     // What the program was started with: a picture file lands on the pad as
     // a dropped one does; any other text is the glyph text, composed at once.
-    void openArgument(const QString &argument);
+    // native: the argument's bytes, when the command line gave them.
+    void openArgument(const QString &argument, const QByteArray &native = {});
+    // Closes the window as the session ends: what cannot be stored is said on
+    // standard error, as no one is there to answer a box.
+    void endSession();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -139,6 +143,7 @@ private:
     QAction *m_invertPicture = nullptr;
     Files::Entry m_padPicture;  // the picture placed last, placed again when the way changes
     bool m_unloaded = false;
+    bool m_sessionEnding = false;
     std::unique_ptr<OutputWindows> m_outputs;
     QPointer<frmAbout> m_about;
     QAction *m_alignmentCheck = nullptr;

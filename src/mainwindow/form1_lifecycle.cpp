@@ -9,6 +9,7 @@
 #include "dialogs.h"
 #include "files.h"
 #include "scaffold.h"
+#include "standardstreams.h"
 #include "textfile.h"
 #include "workfiles.h"
 
@@ -76,9 +77,19 @@ void Form1::Form_Unload()
         const std::optional<QString> now = TextFile::readFirstLine(countFile);
         stored = TextFile::writeLines(countFile, {TextFile::numberLine(nextCount(now.value_or(m_usageCount)))}, &why);
     });
-    if (!stored)
-        Dialogs::message(this, QStringLiteral("无法保存使用次数“%1”：%2").arg(QDir::toNativeSeparators(countFile), why),
-                         QStringLiteral("错误提示"), QMessageBox::Warning);
+    if (stored)
+        return;
+    const QString message = QStringLiteral("无法保存使用次数“%1”：%2").arg(QDir::toNativeSeparators(countFile), why);
+    if (m_sessionEnding)
+        StandardStreams::write(stderr, QStringLiteral("tessellon：%1\n").arg(message));
+    else
+        Dialogs::message(this, message, QStringLiteral("错误提示"), QMessageBox::Warning);
+}
+
+void Form1::endSession()
+{
+    m_sessionEnding = true;
+    close();
 }
 
 QString Form1::countLock()

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -108,10 +109,13 @@ void Form1::Picture2_Redo()
     restorePad(m_padHistory.redo(m_large.snapshot()));
 }
 
-void Form1::openArgument(const QString &argument)
+void Form1::openArgument(const QString &argument, const QByteArray &native)
 {
-    if (QFileInfo::exists(argument)) {
-        Picture2_FilesDropped({Files::entry(argument)});
+    // A name in another encoding than the system's (GBK from an old disk) is
+    // found by its bytes.
+    const QByteArray bytes = native.isEmpty() ? Files::native(argument) : native;
+    if (Files::exists(bytes)) {
+        Picture2_FilesDropped({{Files::shownName(bytes), bytes}});
         return;
     }
     Text2->setText(argument);

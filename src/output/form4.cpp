@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 // Each mode's own extensions, its usual one first. A picture may be a JPEG
@@ -96,8 +97,13 @@ void Form4::saveSvg(SvgSource svg)
 
 bool Form4::confirmTarget(const QString &name, const QString &file, const QByteArray &native)
 {
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0))) {
-        Dialogs::message(this, QStringLiteral("文件名不能包含“/”或“\\”，请换一个文件名。"),
+    const QString separators = Files::separators();
+    if (std::any_of(separators.begin(), separators.end(), [&name](QChar c) { return name.contains(c); })
+        || name.contains(QChar(0))) {
+        QStringList shown;
+        for (QChar c : separators)
+            shown << QStringLiteral("“%1”").arg(c);
+        Dialogs::message(this, QStringLiteral("文件名不能包含%1，请换一个文件名。").arg(shown.join(QStringLiteral("或"))),
                          QStringLiteral("保存"), QMessageBox::Warning);
         return false;
     }

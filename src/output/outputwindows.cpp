@@ -3,9 +3,12 @@
 
 #include "outputwindows.h"
 
+#include "artsource.h"
+#include "dialogs.h"
 #include "form3.h"
 #include "form4.h"
 #include "form5.h"
+#include "outputcost.h"
 
 namespace {
 void bringUp(QWidget *window)
@@ -59,6 +62,14 @@ void OutputWindows::showSavePicture()
 
 void OutputWindows::showSaveSvg()
 {
+    // Weighed as the command line weighs it, before anything is asked.
+    OutputCost cost(OutputCost::Form::Svg);
+    cost.add(source().art());
+    if (const QString why = cost.refusal(); !why.isEmpty()) {
+        Dialogs::message(m_form3.data(), why, QStringLiteral("保存为 SVG"),
+                         QMessageBox::Warning);
+        return;
+    }
     Form4 *window = saveWindowOrNew();
     bringUp(window);
     window->saveSvg([this] { return imageView()->svg(); });

@@ -14,9 +14,11 @@
 
 QString RememberedFolder::load()
 {
-    const std::optional<QString> line = TextFile::readFirstLine(WorkFiles::path(WorkFiles::Remembered));
-    if (line && !line->isEmpty() && QDir::isAbsolutePath(*line) && QFileInfo(*line).isDir())
-        return *line;
+    // Earlier versions wrote GBK: the reading that names a folder is the one meant.
+    const std::optional<QByteArray> line = TextFile::firstLineBytes(WorkFiles::path(WorkFiles::Remembered));
+    for (const QString &folder : TextFile::readings(line.value_or(QByteArray())))
+        if (!folder.isEmpty() && QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir())
+            return folder;
     return Drives::home();
 }
 

@@ -11,11 +11,25 @@
 #include <QUrl>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+// The temporary file of the write under way, for a signal's handler to remove.
+char unfinished[PATH_MAX + 32];
+volatile sig_atomic_t hasUnfinished = 0;
+}
+
+void FilesInternal::removeUnfinished()
+{
+    if (hasUnfinished)
+        ::unlink(unfinished);
+}
 
 namespace {
 using FilesInternal::fail;
@@ -81,6 +95,10 @@ bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(error, qt_error_string(errno));
+    if (size_t(temporary.size()) < sizeof unfinished) {
+        std::memcpy(unfinished, temporary.constData(), size_t(temporary.size()) + 1);
+        hasUnfinished = 1;
+    }
     // The new file gets the old one's permissions, or the usual ones.
     mode_t mode = st.st_mode & 07777;
     if (!replacing) {
@@ -103,11 +121,10 @@ bool Files::write(const QByteArray &nativePath, const QByteArray &bytes, QString
         why = qt_error_string(errno);
     if (why.isEmpty() && ::rename(temporary.constData(), nativePath.constData()) != 0)
         why = qt_error_string(errno);
-    if (!why.isEmpty()) {
+    if (!why.isEmpty())
         ::unlink(temporary.constData());
-        return fail(error, why);
-    }
-    return true;
+    hasUnfinished = 0;
+    return why.isEmpty() || fail(error, why);
 }
 
 bool Files::openRegular(QFile &file, const QByteArray &nativePath, Links links, QString *error)

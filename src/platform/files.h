@@ -71,6 +71,11 @@ QList<Entry> regularFiles(const QByteArray &folder);
 QList<Entry> folders(const QByteArray &folder);
 // What stands at the name (exists: anything, a dangling link too).
 bool isFolder(const QByteArray &nativePath);
+// How the system tells names apart: by letter case on Linux, not on Windows.
+Qt::CaseSensitivity nameCase();
+// The characters that part a folder from a name in a path: '/', and on
+// Windows '\' too.
+QString separators();
 bool exists(const QByteArray &nativePath);
 
 // Runs work while holding the lock file lockPath, waiting up to a second for

@@ -15,6 +15,8 @@ constexpr int LockPatienceMs = 1000;
 bool fail(QString *error, const QString &why);
 // Whether a write to that name is to fail as on a full disk (the test seam).
 bool simulatedFullDisk(const QByteArray &nativePath);
+// Removes the temporary file of a write under way; safe in a signal handler.
+void removeUnfinished();
 // By name, ignoring case, as file lists show them.
 QList<Files::Entry> sortedByName(QList<Files::Entry> entries);
 }

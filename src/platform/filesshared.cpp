@@ -45,6 +45,24 @@ void Files::simulateFullDisk(const QString &folder)
     fullDiskFolder() = folder;
 }
 
+Qt::CaseSensitivity Files::nameCase()
+{
+#ifdef Q_OS_WIN
+    return Qt::CaseInsensitive;
+#else
+    return Qt::CaseSensitive;
+#endif
+}
+
+QString Files::separators()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("/\\");
+#else
+    return QStringLiteral("/");
+#endif
+}
+
 bool Files::write(const QString &path, const QByteArray &bytes, QString *error)
 {
     return write(native(path), bytes, error);

@@ -12,7 +12,11 @@
 #include <QImageWriter>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <optional>
+#ifdef TESSELLON_ZLIB
+#include <zlib.h>
+#endif
 
 namespace {
 // The raster formats the program reads, by Qt's names and then the file-name
@@ -58,9 +62,40 @@ constexpr qint64 WholeDecodeNsPerPixel = 50;
 // compresses to far less.
 constexpr qint64 MaxFileBytes = 64LL << 20;
 // PNG text, profile and other ancillary chunks are read whole into memory
-// (several times over), compressed ones at up to zlib's largest ratio.
+// (several times over), compressed ones at their inflated size; so are the
+// comment and application markers of a JPEG file (a 64 MiB file of comments
+// took 417 MB).
 constexpr qint64 MaxAncillaryBytes = 8LL << 20;
-constexpr qint64 DeflateRatio = 1032;
+constexpr qint64 DeflateRatio = 1032;  // zlib's largest, where it cannot be inflated here
+
+// The size of a zlib stream once inflated, counted up to limit (and a
+// little past it); compressed data that is damaged counts as it stands.
+qint64 inflatedSize(QByteArrayView stream, qint64 limit)
+{
+#ifdef TESSELLON_ZLIB
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return stream.size();
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.data()));
+    z.avail_in = uInt(qMin<qsizetype>(stream.size(), std::numeric_limits<uInt>::max()));
+    qint64 size = 0;
+    static thread_local Bytef scratch[64 * 1024];
+    int result = Z_OK;
+    while (result == Z_OK && size <= limit) {
+        z.next_out = scratch;
+        z.avail_out = sizeof scratch;
+        result = inflate(&z, Z_NO_FLUSH);
+        size += qint64(sizeof scratch - z.avail_out);
+        if (result == Z_BUF_ERROR || (result == Z_OK && z.avail_out == sizeof scratch))
+            break;  // no progress: the stream is cut short
+    }
+    inflateEnd(&z);
+    return qMax<qint64>(size, stream.size());
+#else
+    Q_UNUSED(limit);
+    return stream.size() * DeflateRatio;
+#endif
+}
 
 int be16(QByteArrayView data, qsizetype at)
 {
@@ -80,8 +115,9 @@ struct JpegFrame
 
 // Reads every marker of the file, the scans' entropy-coded data skipped;
 // nothing when it is not a JPEG file or has no frame header before its
-// first scan.
-std::optional<JpegFrame> jpegFrame(QByteArrayView data)
+// first scan. *markerBytes: the size of its comment and application markers
+// so far, which the decoder keeps.
+std::optional<JpegFrame> jpegFrame(QByteArrayView data, qint64 *markerBytes)
 {
     if (!data.startsWith("\xFF\xD8"))
         return std::nullopt;
@@ -111,6 +147,8 @@ std::optional<JpegFrame> jpegFrame(QByteArrayView data)
         const QByteArrayView segment = data.sliced(i + 2, qMin<qsizetype>(length - 2, data.size() - i - 2));
         i += length;
         auto at = [&segment](int k) { return k < segment.size() ? int(uchar(segment[k])) : 0; };
+        if (marker == 0xFE || (marker >= 0xE0 && marker <= 0xEF))
+            *markerBytes += segment.size();
         if (marker == 0xDA) {
             if (!frame)
                 return frame;
@@ -151,21 +189,36 @@ std::optional<JpegFrame> jpegFrame(QByteArrayView data)
 }
 
 // What a PNG file's ancillary chunks weigh once read, compressed ones at
-// their largest; -1 for a file that is not PNG.
+// their inflated size, counted up to a little past MaxAncillaryBytes; -1 for
+// a file that is not PNG.
 qint64 pngAncillaryBytes(QByteArrayView data)
 {
     if (!data.startsWith("\x89PNG\r\n\x1A\n"))
         return -1;
     qint64 bytes = 0;
-    for (qsizetype i = 8; i + 8 <= data.size();) {
+    for (qsizetype i = 8; i + 8 <= data.size() && bytes <= MaxAncillaryBytes;) {
         const qint64 length = qint64(be16(data, i)) << 16 | be16(data, i + 2);
         const QByteArrayView type = data.sliced(i + 4, 4);
         if (type == "IEND")
             break;
-        const bool ancillary = (type[0] & 0x20) != 0;
-        const bool compressed = type == "zTXt" || type == "iTXt" || type == "iCCP";
-        if (ancillary)
-            bytes += compressed ? length * DeflateRatio : length;
+        const QByteArrayView chunk = data.sliced(i + 8, qMin<qint64>(length, data.size() - i - 8));
+        // Keyword NUL, then for zTXt and iCCP the method and the stream; for
+        // iTXt a flag, the method, language NUL, translated keyword NUL and the text.
+        qsizetype stream = -1;
+        const qsizetype keywordEnd = chunk.indexOf('\0');
+        if ((type == "zTXt" || type == "iCCP") && keywordEnd >= 0)
+            stream = keywordEnd + 2;
+        else if (type == "iTXt" && keywordEnd >= 0 && keywordEnd + 1 < chunk.size() && chunk[keywordEnd + 1] != 0) {
+            const qsizetype language = chunk.indexOf('\0', keywordEnd + 3);
+            const qsizetype translated = language < 0 ? -1 : chunk.indexOf('\0', language + 1);
+            stream = translated < 0 ? chunk.size() : translated + 1;
+        }
+        // The decoder takes memory for a chunk by the length it declares,
+        // even past the end of the file (a 320-byte file claiming 756 MB).
+        if ((type[0] & 0x20) != 0)  // ancillary
+            bytes += qMax(length, stream >= 0 && stream <= chunk.size()
+                                      ? stream + inflatedSize(chunk.sliced(stream), MaxAncillaryBytes - bytes)
+                                      : length);
         i += 12 + length;
     }
     return bytes;
@@ -268,9 +321,10 @@ QImage ImageFiles::load(const QByteArray &nativePath, QString *error, QSize size
     // Weighed on the file's own bytes, before any decoder sees them.
     const uchar *mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
     const QByteArrayView bytes(reinterpret_cast<const char *>(mapped), mapped ? file.size() : 0);
-    const std::optional<JpegFrame> jpeg = jpegFrame(bytes);
-    if (pngAncillaryBytes(bytes) > MaxAncillaryBytes)
-        return fail(QStringLiteral("图片文件里附带的数据太多"));
+    qint64 markerBytes = 0;
+    const std::optional<JpegFrame> jpeg = jpegFrame(bytes, &markerBytes);
+    if (pngAncillaryBytes(bytes) > MaxAncillaryBytes || markerBytes > MaxAncillaryBytes)
+        return fail(QStringLiteral("图片文件里附带的数据太多（超过 %1 MB）").arg(MaxAncillaryBytes >> 20));
     const QByteArray format = QImageReader::imageFormat(&file);
     const auto known = std::find_if(std::begin(Readable), std::end(Readable),
                                     [&format](const Format &f) { return format == f.name; });

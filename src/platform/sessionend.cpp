@@ -24,7 +24,7 @@ void onSignal(int)
     errno = saved;
 }
 
-constexpr int EndingSignals[] = {SIGTERM, SIGHUP};
+constexpr int EndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 }
 #endif
 

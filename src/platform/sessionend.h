@@ -7,8 +7,8 @@
 
 class QSocketNotifier;
 
-// The end of the session as the system announces it: a termination or
-// hang-up signal (a logout, `kill`) or the desktop's session manager asking
+// The end of the session as the system announces it: a termination, hang-up
+// or interrupt signal (a logout, `kill`, Ctrl+C) or the desktop's session manager asking
 // the program to save its data. Each announcement arrives as ending() in the
 // event loop, where the program ends as if its window were closed.
 class SessionEnd : public QObject

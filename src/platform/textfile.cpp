@@ -27,16 +27,26 @@ QByteArray TextFile::encode(const QString &text, bool *lossless)
 
 QString TextFile::decode(const QByteArray &bytes)
 {
+    return readings(bytes).constFirst();
+}
+
+QStringList TextFile::readings(const QByteArray &bytes)
+{
     if (bytes.startsWith(Utf8Bom))
-        return QString::fromUtf8(bytes.mid(3));
+        return {QString::fromUtf8(bytes.mid(3))};
+    QStringList readings;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gbk("GBK");
-    if (gbk.isValid())
-        return gbk.decode(bytes);
-    return QStringDecoder(QStringConverter::System).decode(bytes);
+    if (QString text = utf8.decode(bytes); !utf8.hasError())
+        readings << text;
+    QStringDecoder gbk("GBK", QStringConverter::Flag::Stateless);
+    if (gbk.isValid()) {
+        if (QString text = gbk.decode(bytes); !gbk.hasError() || readings.isEmpty())
+            readings << text;
+    }
+    if (readings.isEmpty())
+        readings << QStringDecoder(QStringConverter::System).decode(bytes);
+    readings.removeDuplicates();
+    return readings;
 }
 
 QString TextFile::joinLines(const QStringList &lines)
@@ -65,6 +75,12 @@ bool TextFile::writeLines(const QString &path, const QStringList &lines, QString
 
 std::optional<QString> TextFile::readFirstLine(const QString &path, qint64 maxBytes)
 {
+    const std::optional<QByteArray> bytes = firstLineBytes(path, maxBytes);
+    return bytes ? std::optional(decode(*bytes)) : std::nullopt;
+}
+
+std::optional<QByteArray> TextFile::firstLineBytes(const QString &path, qint64 maxBytes)
+{
     QFile file;
     if (!Files::openRegular(file, path, Files::Links::Refuse))
         return std::nullopt;
@@ -74,5 +90,5 @@ std::optional<QString> TextFile::readFirstLine(const QString &path, qint64 maxBy
         bytes.truncate(end);
     if (bytes.endsWith('\r'))
         bytes.chop(1);
-    return decode(bytes);
+    return bytes;
 }

@@ -21,6 +21,10 @@ QByteArray encode(const QString &text, bool *lossless = nullptr);
 // UTF-8, otherwise GBK (as earlier versions wrote), otherwise the system's
 // encoding.
 QString decode(const QByteArray &bytes);
+// Every way of reading the bytes that decode() chooses from, its choice
+// first: GBK bytes may also be valid UTF-8 ("图片" written by an earlier
+// version reads as "ͼƬ"), and only what the text names can tell which.
+QStringList readings(const QByteArray &bytes);
 
 // Every line followed by CR LF.
 QString joinLines(const QStringList &lines);
@@ -36,4 +40,6 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error = 
 // cannot be opened or is not a regular file (a link is not followed). At most
 // maxBytes are looked at.
 std::optional<QString> readFirstLine(const QString &path, qint64 maxBytes = 64 * 1024);
+// The same line's bytes, not yet decoded.
+std::optional<QByteArray> firstLineBytes(const QString &path, qint64 maxBytes = 64 * 1024);
 }

@@ -66,7 +66,7 @@ bool WorkFiles::isWorkFile(const QByteArray &nativePath)
 {
     const QString name = Files::shownName(nativePath.mid(nativePath.lastIndexOf('/') + 1));
     const bool workName = std::any_of(std::begin(AllNames), std::end(AllNames), [&name](const QString *known) {
-        return name.compare(*known, Qt::CaseInsensitive) == 0;
+        return name.compare(*known, Files::nameCase()) == 0;
     });
     if (!workName)
         return false;

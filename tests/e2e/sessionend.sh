@@ -24,7 +24,7 @@ counted() { [ "$(count)" = "$1" ]; }
 number() { printf ' %s \r\n' "$1" | od -An -tx1 | tr -d ' \n'; }
 
 n=1
-for signal in TERM HUP; do
+for signal in TERM HUP INT; do
     rm -f "$DATA/denglu.qbx.lock"
     env -u XDG_DATA_HOME HOME="$WORK" QT_QPA_PLATFORM=offscreen "$PROGRAM" > "$WORK/log" 2>&1 &
     pid=$!
@@ -41,4 +41,39 @@ for signal in TERM HUP; do
     fi
     n=$((n + 1))
 done
+start() {  # start: the program in the background, its pid in $pid
+    env -u XDG_DATA_HOME HOME="$WORK" QT_QPA_PLATFORM=offscreen "$PROGRAM" > "$WORK/log" 2>&1 &
+    pid=$!
+}
+# ended_within TENTHS: the program has ended within that many tenths of a second.
+ended_within() {
+    local i
+    for ((i = 0; i < $1; i++)); do
+        kill -0 $pid 2> /dev/null || { wait $pid; return 0; }
+        sleep 0.1
+    done
+    kill -9 $pid 2> /dev/null
+    return 1
+}
+
+# During the splash: nothing refuses to close, no count is kept yet.
+start
+sleep 0.5
+kill -s TERM $pid
+if ended_within 10; then
+    echo "PASS   : SIGTERM during the splash ends the program"
+else
+    echo "FAIL!  : SIGTERM during the splash"; cat "$WORK/log"; failed=1
+fi
+
+# The count cannot be stored (its name is taken by a folder): said on standard error, no box waits for an answer.
+rm -f "$DATA/denglu.qbx.lock"
+start
+if wait_for 30 test -e "$DATA/denglu.qbx.lock" && sleep 0.5 && rm "$DATA/denglu.qbx" && mkdir "$DATA/denglu.qbx" \
+    && kill -s TERM $pid && ended_within 10 && grep -q "无法保存使用次数" "$WORK/log"; then
+    echo "PASS   : SIGTERM with the count unwritable says so on standard error and ends"
+else
+    echo "FAIL!  : SIGTERM with the count unwritable"; cat "$WORK/log"; kill -9 $pid 2> /dev/null; failed=1
+fi
+rmdir "$DATA/denglu.qbx" 2> /dev/null
 exit $failed

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QHash>
 #include <QKeyEvent>
@@ -305,6 +306,19 @@ private slots:
         QCOMPARE(get<QLineEdit>("Text3")->text(), u"\u3000"_s);
         QVERIFY(form->art().contains(u"\u3000"_s) && !form->art().contains(u"▓"_s));
         QTRY_COMPARE(verdicts(), u"✓✓✓✓"_s);
+    }
+
+    // Cells of thousands of letters: the window and its 关闭 stay on the screen.
+    void alignmentWindowWithLongCells()
+    {
+        AlignmentWindow check;
+        check.check(QString(2100, u'中'), QString(1300, u'a'));
+        check.show();
+        const QRect screen = check.screen()->availableGeometry();
+        QVERIFY2(check.width() <= screen.width() && check.height() <= screen.height(),
+                 qPrintable(u"%1×%2"_s.arg(check.width()).arg(check.height())));
+        const auto *close = check.findChild<QDialogButtonBox *>()->buttons().constFirst();
+        QVERIFY(check.rect().contains(QRect(close->mapTo(&check, QPoint()), close->size())));
     }
 
     void changeAndClickRules()

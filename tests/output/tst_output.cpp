@@ -159,6 +159,8 @@ private slots:
         QTest::newRow("picture mode set: .png inside") << "main view" << "a.png.txt" << "a.png.txt.jpg" << jpeg;
         QTest::newRow("SVG mode kept: .SVG") << "svg main" << "a.SVG" << "a.SVG" << QByteArray("<?xml");
         QTest::newRow("SVG mode set: .png") << "view svg" << "a.png" << "a.png.svg" << QByteArray("<?xml");
+        if (Files::separators() == u"/"_s)  // a plain name where only '/' parts folders
+            QTest::newRow("text: backslash") << "main" << "a\\b" << "a\\b.txt" << QByteArray();
     }
 
     void savesUnderTheTypedName()
@@ -178,12 +180,26 @@ private slots:
         QVERIFY(signature.isEmpty() || (view() && !view()->isVisible()));
     }
 
-    void rememberedFolderThatIsGone()
+    // The file as this or an earlier version wrote it; the window opens in the folder it names, or at home.
+    void rememberedFolder_data()
     {
+        QTest::addColumn<QByteArray>("line");  // after the home folder's name
+        QTest::addColumn<QString>("opened");   // under the home folder
+        QTest::newRow("gone") << QByteArray("/no/such/folder/") << QString();
+        QTest::newRow("GBK bytes that are also UTF-8") << QByteArray("/\xCD\xBC\xC6\xAC/") << u"/图片/"_s;
+        QTest::newRow("UTF-8 that GBK reads too") << QByteArray("/\xE5\x9B\xBE\xE7\x89\x87/") << u"/图片/"_s;
+    }
+
+    void rememberedFolder()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, opened);
+        QDir(env->home()).mkdir(u"图片"_s);
         QDir().mkpath(QFileInfo(env->workFile(u"qbx.ini"_s)).path());
-        TestEnv::writeAll(env->workFile(u"qbx.ini"_s), "/no/such/folder/\r\n");
+        const QByteArray home = line.startsWith("/no/") ? QByteArray() : QFile::encodeName(env->home());
+        TestEnv::writeAll(env->workFile(u"qbx.ini"_s), home + line + "\r\n");
         windows->showCombine();
-        QCOMPARE(folder(combineWindow())->path(), env->home());
+        QCOMPARE(QDir(folder(combineWindow())->path()), QDir(env->home() + opened));
     }
 
     void copiesWhatASaveWrites()

@@ -37,6 +37,17 @@ private slots:
         QTest::newRow("PNG with a small text") << HostilePictures::pngWithText(1000) << QString();
         QTest::newRow("PNG with a 16 MB compressed text")
             << HostilePictures::pngWithText(16 << 20, "zTXt") << QStringLiteral("附带的数据");
+        // As phones and editors write them: weighed at their size, not at zlib's largest ratio.
+        QTest::newRow("PNG with a 9 KB XMP text") << HostilePictures::pngWithText(9000, "iTXt") << QString();
+        QTest::newRow("PNG with a 12 KB compressed comment") << HostilePictures::pngWithText(12000, "zTXt") << QString();
+        QTest::newRow("PNG with a 16 MB compressed international text")
+            << HostilePictures::pngWithText(16 << 20, "iTXt compressed") << QStringLiteral("附带的数据");
+        QByteArray claiming = HostilePictures::pngWithText(10, "zTXt");
+        claiming.replace(claiming.indexOf("zTXt") - 4, 4, "\x30\0\0\0");  // 805 MB, past the file's end
+        QTest::newRow("PNG chunk claiming 805 MB") << claiming << QStringLiteral("附带的数据");
+        QTest::newRow("JPEG with 120 KB of EXIF and XMP") << HostilePictures::jpegWithMarkers(120000, 0xE1) << QString();
+        QTest::newRow("JPEG with 20 MB of comments")
+            << HostilePictures::jpegWithMarkers(20 << 20, 0xFE) << QStringLiteral("附带的数据");
         QTest::newRow("progressive JPEG, 5 scans more") << HostilePictures::repeatedScans(QSize(64, 64), 5) << QString();
         QTest::newRow("progressive JPEG claiming 4000×4000, 100 scans more")
             << HostilePictures::repeatedScans(QSize(64, 64), 100, QSize(4000, 4000)) << QStringLiteral("扫描");

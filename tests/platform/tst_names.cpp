@@ -96,12 +96,13 @@ private slots:
         QTest::addColumn<QString>("path");  // under the temporary folder
         QTest::addColumn<bool>("work");
         const QString work = QStringLiteral("h/.local/share/Tessellon/");
-        for (const char *name : {"qbx.jpg", "QBX.JPG", "liebiao.txt", "qbx.ini", "denglu.qbx", "denglu.qbx.lock",
+        for (const char *name : {"qbx.jpg", "liebiao.txt", "qbx.ini", "denglu.qbx", "denglu.qbx.lock",
                                  "Tessellon的使用技巧.txt"})
             QTest::newRow(name) << work + QString::fromUtf8(name) << true;
         QTest::newRow("through a link") << QStringLiteral("link/qbx.jpg") << true;
         QTest::newRow("through ..") << QStringLiteral("h/.local/share/Tessellon/../Tessellon/liebiao.txt") << true;
         QTest::newRow("another name") << work + QStringLiteral("qbx.png") << false;
+        QTest::newRow("another letter case") << work + QStringLiteral("QBX.JPG") << false;
         QTest::newRow("another folder") << QStringLiteral("h/qbx.jpg") << false;
     }
 

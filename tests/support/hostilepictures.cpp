@@ -93,9 +93,26 @@ QByteArray HostilePictures::pngWithText(qint64 bytes, const QByteArray &type)
     pixel.save(&buffer, "PNG");
     QByteArray png = buffer.data();
     const QByteArray text(bytes, 'x');
-    const QByteArray data = type == "zTXt" ? QByteArray("Comment\0\0", 9) + deflated(text, false)
-                                           : QByteArray("Comment\0", 8) + text;
-    return png.insert(png.indexOf("IDAT") - 4, chunk(type, data));
+    const QByteArray data = type == "zTXt"              ? QByteArray("Comment\0\0", 9) + deflated(text, false)
+                            : type == "iTXt"            ? QByteArray("XML:com.adobe.xmp\0\0\0\0\0", 22) + text
+                            : type == "iTXt compressed" ? QByteArray("Comment\0\1\0\0\0", 12) + deflated(text, false)
+                                                        : QByteArray("Comment\0", 8) + text;
+    return png.insert(png.indexOf("IDAT") - 4, chunk(type.left(4), data));
+}
+
+QByteArray HostilePictures::jpegWithMarkers(qint64 bytes, int marker)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG");
+    QByteArray markers;
+    for (qint64 left = bytes; left > 0; left -= 65533) {
+        const int length = int(qMin<qint64>(left, 65533));
+        markers += '\xFF' + QByteArray(1, char(marker)) + bigEndian(quint32(length + 2)).mid(2) + QByteArray(length, 'x');
+    }
+    return QByteArray(buffer.data()).insert(2, markers);
 }
 
 QByteArray HostilePictures::svg(int circles, bool compressed)
