@@ -10,7 +10,6 @@
 
 #include <QFontMetrics>
 #include <QStringList>
-#include <QXmlStreamWriter>
 
 namespace {
 // The art's lines without their line ends.
@@ -63,10 +62,14 @@ QString sgr(const QColor &text, const QColor &back)
 
 QString ArtExport::fontFamilies()
 {
-    QStringList quoted;
-    for (const QString &family : Fonts::artFamilies())
-        quoted << QStringLiteral("'%1'").arg(family);
-    return quoted.join(QLatin1Char(',')) + QStringLiteral(",monospace");
+    // Asking the font database is slow, and its answer holds for the run.
+    static const QString families = [] {
+        QStringList quoted;
+        for (const QString &family : Fonts::artFamilies())
+            quoted << QStringLiteral("'%1'").arg(family);
+        return quoted.join(QLatin1Char(',')) + QStringLiteral(",monospace");
+    }();
+    return families;
 }
 
 QString ArtExport::htmlStart(const QString &title)
@@ -116,20 +119,16 @@ QByteArray ArtExport::svg(const QStringList &arts, const Colours &colours, int s
         whole = QSize(qMax(whole.width(), layouts.last().size.width()), whole.height() + layouts.last().size.height());
     }
     const auto number = [](qreal value) { return QString::number(value, 'g', 8); };
+    const QString families = fontFamilies().toHtmlEscaped();
 
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeAttribute(QStringLiteral("width"), QString::number(whole.width()));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(whole.height()));
-    xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(whole.width()).arg(whole.height()));
-    xml.writeEmptyElement(QStringLiteral("rect"));
-    xml.writeAttribute(QStringLiteral("width"), QString::number(whole.width()));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(whole.height()));
-    xml.writeAttribute(QStringLiteral("fill"), cssColour(colours.back));
+    // Written as text: a document of many thousand placed characters is made
+    // in one pass, without an element object for each.
+    QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n"
+                                 "    <rect width=\"%1\" height=\"%2\" fill=\"%3\"/>\n")
+                      .arg(whole.width())
+                      .arg(whole.height())
+                      .arg(cssColour(colours.back));
 
     // Every character centred in its cell, as the picture prints it: a
     // reader's own advances and kerning never move a column.
@@ -140,12 +139,10 @@ QByteArray ArtExport::svg(const QStringList &arts, const Colours &colours, int s
         const int ascent = QFontMetrics(font, &Canvas(QSize(1, 1), 1, 1).image()).ascent();
         // Widened as the picture's font is.
         const qreal stretch = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
-        xml.writeStartElement(QStringLiteral("g"));
-        xml.writeAttribute(QStringLiteral("transform"), QStringLiteral("scale(%1 1)").arg(number(stretch)));
-        xml.writeAttribute(QStringLiteral("fill"), cssColour(colours.text));
-        xml.writeAttribute(QStringLiteral("font-family"), fontFamilies());
-        xml.writeAttribute(QStringLiteral("font-size"), QString::number(layout.fontPixels));
-        xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        out += QStringLiteral("    <g transform=\"scale(%1 1)\" fill=\"%2\" font-family=\"%3\" font-size=\"%4\" "
+                              "text-anchor=\"middle\">\n")
+                   .arg(number(stretch), cssColour(colours.text), families)
+                   .arg(layout.fontPixels);
         const QStringList rows = lines(arts[i]);
         for (qsizetype r = 0; r < rows.size(); ++r) {
             const QString y = QString::number(top + int(r) * layout.linePitch + ascent);
@@ -155,18 +152,20 @@ QByteArray ArtExport::svg(const QStringList &arts, const Colours &colours, int s
                 halfCells += columns;
                 if (grapheme.size() == 1 && grapheme.front().isSpace())
                     return;
-                xml.writeStartElement(QStringLiteral("text"));
-                xml.writeAttribute(QStringLiteral("x"), number(centre / stretch));
-                xml.writeAttribute(QStringLiteral("y"), y);
-                xml.writeCharacters(xmlSafe(grapheme.toString()));
-                xml.writeEndElement();
+                out += u"        <text x=\"";
+                out += number(centre / stretch);
+                out += u"\" y=\"";
+                out += y;
+                out += u"\">";
+                out += xmlSafe(grapheme.toString()).toHtmlEscaped();
+                out += u"</text>\n";
             });
         }
-        xml.writeEndElement();
+        out += u"    </g>\n";
         top += layout.size.height();
     }
-    xml.writeEndDocument();
-    return bytes;
+    out += u"</svg>\n";
+    return out.toUtf8();
 }
 
 QString ArtExport::ansi(const ArtGrid &art, const Colours &colours, QStringView lineEnd)
