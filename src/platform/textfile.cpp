@@ -43,8 +43,11 @@ QStringList TextFile::readings(const QByteArray &bytes)
         if (QString text = gbk.decode(bytes); !gbk.hasError() || readings.isEmpty())
             readings << text;
     }
-    if (readings.isEmpty())
-        readings << QStringDecoder(QStringConverter::System).decode(bytes);
+    // The system's own code page: where no GBK converter is built in (Windows,
+    // whose code page 936 is GBK), and as the last resort elsewhere.
+    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
+    if (QString text = system.decode(bytes); !system.hasError() || readings.isEmpty())
+        readings << text;
     readings.removeDuplicates();
     return readings;
 }
