@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessellon开发组
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "blurredfit.h"
 #include "canvas.h"
 #include "composer.h"
 #include "gridgeometry.h"
-#include "padhistory.h"
 #include "padpicture.h"
 #include "picturecells.h"
 
@@ -206,53 +204,6 @@ private slots:
         QCOMPARE(blocksAlone, QList<QBitArray>(cells, QBitArray(cells)));
         input.pictureCells = ink;
         QCOMPARE(compose(), ink);
-    }
-
-    // The flips kept raise the similarity as a fresh reckoning finds it (the
-    // running sums stay true), and a grid like the picture beats its negative.
-    void blurredFitOnlyImproves()
-    {
-        const int cells = 15, side = 2 * cells;
-        std::vector<float> picture(side * side);
-        std::vector<std::uint8_t> like(cells * cells), negative(cells * cells), start(cells * cells);
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                picture[y * side + x] = float((x + y) % 12 < 6 ? 0.05 : 0.9) * float(x) / side;
-        for (int r = 0; r < cells; ++r)
-            for (int c = 0; c < cells; ++c) {
-                like[r * cells + c] = picture[(2 * r) * side + 2 * c] < 0.3f;
-                negative[r * cells + c] = !like[r * cells + c];
-                start[r * cells + c] = (r * 7 + c * 3) % 5 == 0;
-            }
-        BlurredFit fit(cells, picture);
-        QVERIFY(fit.score(like) > fit.score(negative));
-        const double before = fit.score(start);
-        std::vector<std::uint8_t> improved = start;
-        fit.improve(improved, 3);
-        QVERIFY(improved != start);
-        QVERIFY2(fit.score(improved) > before + 0.01, qPrintable(u"%1 → %2"_s.arg(before).arg(fit.score(improved))));
-    }
-
-    // The picture's cells go and come back with the pad's images.
-    void padHistoryKeepsThePicturesCells()
-    {
-        PadHistory history;
-        QImage blank(4, 4, QImage::Format_RGB32), blocks = blank, stroked = blank;
-        blank.fill(Qt::white);
-        blocks.fill(Qt::gray);
-        stroked.fill(Qt::black);
-        const QList<QBitArray> cells(2, QBitArray(2, true));
-        history.recordPicture(blank, cells);
-        history.record(blocks);  // a stroke over the picture
-        QCOMPARE(history.cells(), cells);
-        QCOMPARE(history.undo(stroked), blocks);
-        QCOMPARE(history.cells(), cells);
-        QCOMPARE(history.undo(blocks), blank);
-        QVERIFY(history.cells().isEmpty());
-        QCOMPARE(history.redo(blank), blocks);
-        QCOMPARE(history.cells(), cells);
-        history.clear();
-        QVERIFY(history.cells().isEmpty() && !history.canUndo());
     }
 };
 
