@@ -12,7 +12,6 @@
 #include "standardstreams.h"
 
 #include <QGuiApplication>
-#include <QFontDatabase>
 #include <cstdio>
 #include <cstring>
 
@@ -41,18 +40,13 @@ void criticalOnly(QtMsgType type, const QMessageLogContext &context, const QStri
         std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
 }
 
-void write(FILE *stream, const QString &text)
-{
-    StandardStreams::write(stream, text);
-}
-
 // What the program has to say on standard output: 0, or 1 when it could not.
 int answer(const QString &text)
 {
     QString why;
     if (StandardStreams::write(stdout, text, &why))
         return 0;
-    write(stderr, QStringLiteral("tessellon：无法写出到标准输出：%1\n").arg(why));
+    Console::write(stderr, QStringLiteral("tessellon：无法写出到标准输出：%1\n").arg(why));
     return 1;
 }
 }

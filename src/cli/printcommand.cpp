@@ -253,7 +253,7 @@ bool PrintCommand::finish()
     if (m_options.join && m_joined.columnCount() > 0 && !output(m_joined))
         return false;
     if (m_options.format == PrintOptions::Format::Svg && !m_svgArts.isEmpty()) {
-        const QString lineEnd = m_options.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+        const QString lineEnd = this->lineEnd();
         QString out = QString::fromUtf8(ArtExport::svg(m_svgArts, colours(), m_options.scale)).replace(QLatin1Char('\n'), lineEnd);
         if (!out.endsWith(lineEnd))
             out += lineEnd;
